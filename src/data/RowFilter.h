@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/DatabaseError.h"
+#include "data/Schema.h"
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+namespace vindel {
+
+// A compiled filter expression in the grammar the table objects take:
+//   clause   := "(" column op value ")" | column op value
+//   op       := LIKE | = | <> | < | > | <= | >=
+//   value    := 'quoted text' (with '' for a quote) | unquoted token (number or word)
+//   expr     := clause joined by AND / OR, with parentheses; AND binds tighter than OR.
+// Text comparison ignores case (Unicode, umlauts too). In LIKE patterns * and % match any run of
+// characters; _ is an ordinary character. NULL reads as the empty text. A number column compared
+// with a number compares numbers; LIKE on a number column compares its decimal text.
+// Row values are as Dataset stores them (QString, qint64, ISO date text, null).
+class RowFilter {
+public:
+    // Throws DatabaseError with a German message for an invalid expression or an unknown column.
+    static std::unique_ptr<RowFilter> compile(const QString &expression, const std::vector<ColumnDef> &columns);
+    virtual ~RowFilter() = default;
+    virtual bool matches(const std::vector<QVariant> &row) const = 0;
+};
+
+// The one way values enter filter expressions: 'text' with every apostrophe doubled.
+QString filterQuoted(const QString &value);
+
+} // namespace vindel

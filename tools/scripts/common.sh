@@ -1,0 +1,30 @@
+# Shared by ./run and ./test: install missing Debian packages, configure and build.
+set -euo pipefail
+
+VINDEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+VINDEL_BUILD="${VINDEL_BUILD:-$VINDEL_ROOT/build}"
+
+VINDEL_PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-charts-dev libgl-dev
+  libsqlite3-dev libjpeg-dev mdbtools-dev libglib2.0-dev
+  fonts-dejavu-core
+)
+
+vindel_install_packages() {
+  local missing=()
+  for p in "${VINDEL_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installiere fehlende Pakete: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+vindel_build() {
+  cmake -S "$VINDEL_ROOT" -B "$VINDEL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$VINDEL_BUILD" -j2
+}
