@@ -51,6 +51,8 @@ public:
     // Native SQLite statements, prepared once and cached.
     void exec(const QString &sql, const QVariantList &params = {});
     std::vector<SqlRow> select(const QString &sql, const QVariantList &params = {}, QStringList *columnNames = nullptr);
+    // The columns a SELECT yields, with the kinds their source columns were declared with.
+    std::vector<ColumnDef> resultColumns(const QString &sql);
     qint64 lastInsertId() const;
     int changes() const;
 

@@ -115,15 +115,18 @@ protected:
     struct StoredRow {
         qint64 rowId = 0;
         SqlRow values;
+        bool deleted = false;
     };
 
     // Loads all rows; sets m_columns. Throws DatabaseError.
     virtual std::vector<StoredRow> loadRows() = 0;
     // Writes a changed or new row; returns the new row id for an insert. Read-only sets throw.
-    virtual qint64 writeRow(const StoredRow *existing, const SqlRow &values) = 0;
+    // dirty marks the columns that were set; for an insert the unset ones stay NULL.
+    virtual qint64 writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty) = 0;
     virtual void deleteRow(const StoredRow &row) = 0;
 
     void reloadKeepingRow();
+    void setColumns(std::vector<ColumnDef> columns);
     std::vector<ColumnDef> m_columns;
 
 private:
@@ -178,7 +181,7 @@ public:
 
 protected:
     std::vector<StoredRow> loadRows() override;
-    qint64 writeRow(const StoredRow *existing, const SqlRow &values) override;
+    qint64 writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty) override;
     void deleteRow(const StoredRow &row) override;
 
 private:
@@ -200,7 +203,7 @@ public:
 
 protected:
     std::vector<StoredRow> loadRows() override;
-    qint64 writeRow(const StoredRow *existing, const SqlRow &values) override;
+    qint64 writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty) override;
     void deleteRow(const StoredRow &row) override;
 };
 

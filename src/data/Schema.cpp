@@ -19,7 +19,6 @@ ColumnDef integer(const char *n) { return {QString::fromUtf8(n), ColumnKind::Int
 ColumnDef text(const char *n, int width) { return {QString::fromUtf8(n), ColumnKind::Text, width}; }
 ColumnDef memo(const char *n) { return {QString::fromUtf8(n), ColumnKind::Memo, 0}; }
 ColumnDef dateTime(const char *n) { return {QString::fromUtf8(n), ColumnKind::DateTime, 0}; }
-ColumnDef yesNo(const char *n) { return {QString::fromUtf8(n), ColumnKind::YesNo, 0}; }
 
 std::vector<TableDef> buildTables()
 {

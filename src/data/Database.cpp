@@ -1,0 +1,344 @@
+#include "data/Database.h"
+
+#include "data/JetSql.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <sqlite3.h>
+
+namespace vindel {
+
+Database::Database() = default;
+
+Database::~Database() { close(); }
+
+void Database::openWithFlags(const QString &path, int flags)
+{
+    close();
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("kein Speicher");
+        sqlite3_close(db);
+        throw DatabaseError(QStringLiteral("Die Datenbank »%1« kann nicht geöffnet werden: %2").arg(path, why));
+    }
+    m_db = db;
+    m_path = path;
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, 5000);
+    try {
+        // Reading the schema also tells whether the file is a database at all.
+        exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+        select(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    } catch (const DatabaseError &e) {
+        close();
+        throw DatabaseError(QStringLiteral("Die Datei »%1« ist keine lesbare Datenbank: %2").arg(path, e.message()));
+    }
+}
+
+void Database::open(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        throw DatabaseError(QStringLiteral("Die Datenbankdatei »%1« fehlt.").arg(path));
+    openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
+}
+
+void Database::openOrCreate(const QString &path)
+{
+    openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX);
+}
+
+void Database::finalizeAll()
+{
+    for (sqlite3_stmt *s : std::as_const(m_statements))
+        sqlite3_finalize(s);
+    m_statements.clear();
+}
+
+void Database::close()
+{
+    if (!m_db)
+        return;
+    finalizeAll();
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_depth = 0;
+    m_writers.clear();
+}
+
+void Database::fail(const QString &what)
+{
+    const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("keine Verbindung");
+    throw DatabaseError(QStringLiteral("Datenbankfehler: %1\n%2").arg(why, what));
+}
+
+sqlite3_stmt *Database::prepare(const QString &sql)
+{
+    if (!m_db)
+        throw DatabaseError(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+    if (sqlite3_stmt *cached = m_statements.value(sql)) {
+        sqlite3_reset(cached);
+        sqlite3_clear_bindings(cached);
+        return cached;
+    }
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v3(m_db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &stmt, nullptr)
+        != SQLITE_OK)
+        fail(sql);
+    if (!stmt)
+        throw DatabaseError(QStringLiteral("Leere SQL-Anweisung"));
+    m_statements.insert(sql, stmt);
+    return stmt;
+}
+
+void Database::bind(sqlite3_stmt *stmt, const QVariantList &params)
+{
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant &v = params[i];
+        const int idx = i + 1;
+        int rc = SQLITE_OK;
+        if (v.isNull()) {
+            rc = sqlite3_bind_null(stmt, idx);
+        } else {
+            switch (v.typeId()) {
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int(stmt, idx, v.toBool() ? 1 : 0);
+                break;
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Long:
+                rc = sqlite3_bind_int64(stmt, idx, v.toLongLong());
+                break;
+            case QMetaType::Double:
+                rc = sqlite3_bind_double(stmt, idx, v.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray b = v.toByteArray();
+                rc = sqlite3_bind_blob(stmt, idx, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                const QByteArray t = v.toString().toUtf8();
+                rc = sqlite3_bind_text(stmt, idx, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            }
+        }
+        if (rc != SQLITE_OK)
+            fail(QStringLiteral("Parameter %1").arg(idx));
+    }
+}
+
+namespace {
+
+QVariant columnValue(sqlite3_stmt *stmt, int i)
+{
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, i));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, i)),
+                                          sqlite3_column_bytes(stmt, i)));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, i)),
+                                   sqlite3_column_bytes(stmt, i)));
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace
+
+void Database::exec(const QString &sql, const QVariantList &params)
+{
+    sqlite3_stmt *stmt = prepare(sql);
+    bind(stmt, params);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) {
+        sqlite3_reset(stmt);
+        fail(sql);
+    }
+    sqlite3_reset(stmt);
+}
+
+std::vector<SqlRow> Database::select(const QString &sql, const QVariantList &params, QStringList *columnNames)
+{
+    sqlite3_stmt *stmt = prepare(sql);
+    bind(stmt, params);
+    const int n = sqlite3_column_count(stmt);
+    if (columnNames) {
+        columnNames->clear();
+        for (int i = 0; i < n; ++i)
+            *columnNames << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    }
+    std::vector<SqlRow> rows;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        SqlRow row;
+        row.reserve(n);
+        for (int i = 0; i < n; ++i)
+            row.push_back(columnValue(stmt, i));
+        rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) {
+        sqlite3_reset(stmt);
+        fail(sql);
+    }
+    sqlite3_reset(stmt);
+    return rows;
+}
+
+std::vector<ColumnDef> Database::resultColumns(const QString &sql)
+{
+    sqlite3_stmt *stmt = prepare(sql);
+    std::vector<ColumnDef> cols;
+    for (int i = 0, n = sqlite3_column_count(stmt); i < n; ++i) {
+        const char *decl = sqlite3_column_decltype(stmt, i);
+        cols.push_back(Schema::columnFromDeclaration(QString::fromUtf8(sqlite3_column_name(stmt, i)),
+                                                     decl ? QString::fromUtf8(decl) : QStringLiteral("TEXT"), false));
+    }
+    return cols;
+}
+
+qint64 Database::lastInsertId() const { return m_db ? sqlite3_last_insert_rowid(m_db) : 0; }
+
+int Database::changes() const { return m_db ? sqlite3_changes(m_db) : 0; }
+
+void Database::execute(const QString &jetSql)
+{
+    const JetSql::Translation t = JetSql::translate(jetSql);
+    if (t.alterColumn) {
+        alterColumnKind(t.alterColumn->table, t.alterColumn->column, t.alterColumn->kind, t.alterColumn->width);
+        return;
+    }
+    // Schema statements change what cached statements refer to.
+    if (!t.sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive)) {
+        exec(t.sql);
+        finalizeAll();
+        return;
+    }
+    select(t.sql);
+}
+
+std::vector<SqlRow> Database::query(const QString &jetSql, QStringList *columnNames)
+{
+    const JetSql::Translation t = JetSql::translate(jetSql);
+    if (t.alterColumn || !t.sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
+        throw DatabaseError(QStringLiteral("Die Anweisung liefert keine Datensätze: %1").arg(jetSql));
+    return select(t.sql, {}, columnNames);
+}
+
+bool Database::hasTable(const QString &table)
+{
+    return !select(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE"),
+                   {table})
+                .empty();
+}
+
+std::vector<ColumnDef> Database::columns(const QString &table)
+{
+    // table_info cannot take a bound parameter in all versions; quote the name instead.
+    const auto rows = select(QStringLiteral("PRAGMA table_info(%1)").arg(Schema::quoteIdentifier(table)));
+    std::vector<ColumnDef> cols;
+    for (const SqlRow &r : rows) // cid, name, type, notnull, dflt_value, pk
+        cols.push_back(Schema::columnFromDeclaration(r[1].toString(), r[2].toString(), r[5].toInt() > 0));
+    return cols;
+}
+
+void Database::alterColumnKind(const QString &table, const QString &column, ColumnKind kind, int width)
+{
+    std::vector<ColumnDef> cols = columns(table);
+    if (cols.empty())
+        throw DatabaseError(QStringLiteral("Die Tabelle »%1« gibt es nicht.").arg(table));
+    auto it = std::find_if(cols.begin(), cols.end(),
+                           [&](const ColumnDef &c) { return c.name.compare(column, Qt::CaseInsensitive) == 0; });
+    if (it == cols.end())
+        throw DatabaseError(QStringLiteral("Die Spalte »%1« gibt es in der Tabelle »%2« nicht.").arg(column, table));
+    it->kind = kind;
+    it->width = kind == ColumnKind::Text ? (width > 0 ? width : 255) : 0;
+
+    const TableDef def{table, cols};
+    const QString temp = table + QStringLiteral("__umbau");
+    QStringList names;
+    for (const ColumnDef &c : cols)
+        names << Schema::quoteIdentifier(c.name);
+    const QString list = names.join(QLatin1String(", "));
+
+    const auto seq = hasTable(QStringLiteral("sqlite_sequence"))
+                         ? select(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name=?"), {table})
+                         : std::vector<SqlRow>{};
+    Transaction tx(*this);
+    TableDef rebuilt = def;
+    rebuilt.name = temp;
+    exec(Schema::createTableSql(rebuilt));
+    exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3")
+             .arg(Schema::quoteIdentifier(temp), list, Schema::quoteIdentifier(table)));
+    exec(QStringLiteral("DROP TABLE %1").arg(Schema::quoteIdentifier(table)));
+    exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(Schema::quoteIdentifier(temp), Schema::quoteIdentifier(table)));
+    if (!seq.empty())
+        exec(QStringLiteral("UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = ?"), {seq.front()[0], table});
+    tx.commit();
+    finalizeAll();
+}
+
+void Database::begin()
+{
+    if (m_depth == 0)
+        exec(QStringLiteral("BEGIN IMMEDIATE"));
+    else
+        exec(QStringLiteral("SAVEPOINT nested%1").arg(m_depth));
+    ++m_depth;
+}
+
+void Database::commit()
+{
+    if (m_depth == 0)
+        throw DatabaseError(QStringLiteral("Es läuft keine Transaktion."));
+    --m_depth;
+    if (m_depth == 0) {
+        exec(QStringLiteral("COMMIT"));
+        m_writers.clear();
+    } else {
+        exec(QStringLiteral("RELEASE nested%1").arg(m_depth));
+    }
+}
+
+void Database::rollback()
+{
+    if (m_depth == 0)
+        throw DatabaseError(QStringLiteral("Es läuft keine Transaktion."));
+    --m_depth;
+    if (m_depth == 0)
+        exec(QStringLiteral("ROLLBACK"));
+    else {
+        exec(QStringLiteral("ROLLBACK TO nested%1").arg(m_depth));
+        exec(QStringLiteral("RELEASE nested%1").arg(m_depth));
+    }
+    // In-memory rows of the tables that wrote are stale now.
+    const std::vector<RollbackListener *> writers = m_writers;
+    if (m_depth == 0)
+        m_writers.clear();
+    for (RollbackListener *w : writers)
+        w->rolledBack();
+}
+
+void Database::noteWriter(RollbackListener *listener)
+{
+    if (m_depth > 0 && std::find(m_writers.begin(), m_writers.end(), listener) == m_writers.end())
+        m_writers.push_back(listener);
+}
+
+void Database::forgetWriter(RollbackListener *listener)
+{
+    m_writers.erase(std::remove(m_writers.begin(), m_writers.end(), listener), m_writers.end());
+}
+
+} // namespace vindel

@@ -1,0 +1,833 @@
+#include "data/Dataset.h"
+
+#include "data/JetSql.h"
+#include "data/ShortDate.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
+namespace vindel {
+
+namespace {
+
+const QVariant &nullValue()
+{
+    static const QVariant v;
+    return v;
+}
+
+QString storedToText(const ColumnDef &c, const QVariant &v)
+{
+    if (v.isNull())
+        return QString();
+    switch (c.kind) {
+    case ColumnKind::DateTime:
+        return ShortDate::formatDateTime(ShortDate::fromStorage(v.toString()));
+    case ColumnKind::YesNo:
+        return v.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return v.toString();
+    }
+}
+
+bool textIsYes(const QString &t, bool *ok)
+{
+    const QString s = t.trimmed().toLower();
+    *ok = true;
+    if (s == QLatin1String("ja") || s == QLatin1String("j") || s == QLatin1String("true")
+        || s == QLatin1String("wahr") || s == QLatin1String("-1") || s == QLatin1String("1"))
+        return true;
+    if (s == QLatin1String("nein") || s == QLatin1String("n") || s == QLatin1String("false")
+        || s == QLatin1String("falsch") || s == QLatin1String("0") || s.isEmpty())
+        return false;
+    *ok = false;
+    return false;
+}
+
+const QCollator &textCollator()
+{
+    static const QCollator c = [] {
+        QCollator col(QLocale(QLocale::German, QLocale::Germany));
+        col.setCaseSensitivity(Qt::CaseInsensitive);
+        return col;
+    }();
+    return c;
+}
+
+} // namespace
+
+Dataset::Dataset(Database &db, QString name, QObject *parent) : QObject(parent), m_db(db), m_name(std::move(name))
+{
+    setObjectName(m_name);
+}
+
+Dataset::~Dataset() = default;
+
+void Dataset::setColumns(std::vector<ColumnDef> columns)
+{
+    m_columns = std::move(columns);
+    m_columnByLowerName.clear();
+    for (int i = 0; i < int(m_columns.size()); ++i)
+        m_columnByLowerName.insert(m_columns[i].name.toLower(), i);
+}
+
+void Dataset::requireActive() const
+{
+    if (m_state == State::Inactive)
+        throw DatabaseError(QStringLiteral("Die Tabelle »%1« ist nicht geöffnet.").arg(m_name));
+}
+
+void Dataset::open()
+{
+    if (active())
+        return;
+    m_rows = loadRows();
+    m_state = State::Browse;
+    m_sortedCacheValid = false;
+    // A filter or sort set while closed takes effect now; an invalid one leaves the object closed.
+    try {
+        if (m_filtered && !m_filterText.trimmed().isEmpty())
+            m_filter = RowFilter::compile(m_filterText, m_columns);
+        else
+            m_filter.reset();
+    } catch (...) {
+        m_rows.clear();
+        m_state = State::Inactive;
+        throw;
+    }
+    rebuildView(false);
+    emit rowsReset();
+    setPosition(m_view.empty() ? -1 : 0);
+    m_bof = true;
+}
+
+void Dataset::close()
+{
+    if (!active())
+        return;
+    postIfEditing();
+    m_state = State::Inactive;
+    m_rows.clear();
+    m_view.clear();
+    m_sortedCache.clear();
+    m_sortedCacheValid = false;
+    m_pos = -1;
+    m_eof = m_bof = true;
+    emit rowsReset();
+}
+
+int Dataset::columnIndex(const QString &name) const { return m_columnByLowerName.value(name.toLower(), -1); }
+
+int Dataset::requireColumn(const QString &name) const
+{
+    const int i = columnIndex(name);
+    if (i < 0)
+        throw DatabaseError(QStringLiteral("Das Feld »%1« gibt es in der Tabelle »%2« nicht.").arg(name, m_name));
+    return i;
+}
+
+const SqlRow *Dataset::currentValues() const
+{
+    if (m_state == State::Edit || m_state == State::Insert)
+        return &m_buffer;
+    if (m_pos < 0 || m_pos >= int(m_view.size()))
+        return nullptr;
+    return &m_rows[size_t(m_view[size_t(m_pos)])].values;
+}
+
+QVariant Dataset::value(const QString &column) const
+{
+    requireActive();
+    const int i = requireColumn(column);
+    const SqlRow *row = currentValues();
+    return row ? (*row)[size_t(i)] : QVariant();
+}
+
+bool Dataset::isNull(const QString &column) const { return value(column).isNull(); }
+
+QString Dataset::text(const QString &column) const
+{
+    requireActive();
+    const int i = requireColumn(column);
+    const SqlRow *row = currentValues();
+    return row ? storedToText(m_columns[size_t(i)], (*row)[size_t(i)]) : QString();
+}
+
+qint64 Dataset::integer(const QString &column, bool *ok) const
+{
+    const QVariant v = value(column);
+    bool good = true;
+    qint64 result = 0;
+    if (v.isNull()) {
+        result = 0;
+    } else if (v.typeId() == QMetaType::LongLong) {
+        result = v.toLongLong();
+    } else if (v.typeId() == QMetaType::Double) {
+        result = qRound64(v.toDouble());
+    } else {
+        result = v.toString().trimmed().toLongLong(&good);
+        if (!good)
+            result = 0;
+    }
+    if (ok)
+        *ok = good;
+    return result;
+}
+
+QDateTime Dataset::dateTime(const QString &column) const
+{
+    requireActive();
+    const int i = requireColumn(column);
+    const QVariant v = value(column);
+    if (v.isNull())
+        return QDateTime();
+    if (m_columns[size_t(i)].kind == ColumnKind::DateTime)
+        return ShortDate::fromStorage(v.toString());
+    const auto parsed = ShortDate::parseDateTime(v.toString());
+    return parsed ? *parsed : QDateTime();
+}
+
+bool Dataset::yesNo(const QString &column) const
+{
+    const QVariant v = value(column);
+    if (v.isNull())
+        return false;
+    if (v.typeId() == QMetaType::LongLong)
+        return v.toLongLong() != 0;
+    bool ok;
+    return textIsYes(v.toString(), &ok);
+}
+
+const QVariant &Dataset::valueAt(int viewRow, int column) const
+{
+    if (viewRow < 0 || viewRow >= int(m_view.size()) || column < 0 || column >= int(m_columns.size()))
+        return nullValue();
+    if (viewRow == m_pos && (m_state == State::Edit))
+        return m_buffer[size_t(column)];
+    return m_rows[size_t(m_view[size_t(viewRow)])].values[size_t(column)];
+}
+
+// --- navigation ---------------------------------------------------------------------------
+
+void Dataset::notifyScroll()
+{
+    emit currentChanged(m_pos);
+    if (tag == 0)
+        emit afterScroll();
+}
+
+void Dataset::setPosition(int viewRow, bool notify)
+{
+    m_pos = viewRow;
+    m_eof = m_view.empty();
+    m_bof = m_view.empty();
+    if (notify)
+        notifyScroll();
+}
+
+void Dataset::first()
+{
+    requireActive();
+    postIfEditing();
+    setPosition(m_view.empty() ? -1 : 0);
+    m_bof = true;
+}
+
+void Dataset::last()
+{
+    requireActive();
+    postIfEditing();
+    setPosition(m_view.empty() ? -1 : int(m_view.size()) - 1);
+    m_eof = true;
+}
+
+void Dataset::next()
+{
+    requireActive();
+    postIfEditing();
+    if (m_pos + 1 < int(m_view.size())) {
+        setPosition(m_pos + 1);
+    } else {
+        m_eof = true;
+    }
+}
+
+void Dataset::prior()
+{
+    requireActive();
+    postIfEditing();
+    if (m_pos > 0) {
+        setPosition(m_pos - 1);
+    } else {
+        m_bof = true;
+    }
+}
+
+void Dataset::moveTo(int viewRow)
+{
+    requireActive();
+    if (viewRow < 0 || viewRow >= int(m_view.size()))
+        return;
+    postIfEditing();
+    if (viewRow != m_pos)
+        setPosition(viewRow);
+}
+
+bool Dataset::locate(const QString &column, const QVariant &value, LocateOption options)
+{
+    requireActive();
+    const int c = requireColumn(column);
+    postIfEditing();
+    const ColumnDef &def = m_columns[size_t(c)];
+    const bool partial = hasOption(options, LocateOption::PartialKey);
+    const Qt::CaseSensitivity cs =
+        hasOption(options, LocateOption::CaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+
+    bool numeric = false;
+    qint64 wanted = 0;
+    if (def.isNumeric() && !partial) {
+        if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
+            || value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::Double) {
+            wanted = value.toLongLong();
+            numeric = true;
+        } else {
+            wanted = value.toString().trimmed().toLongLong(&numeric);
+        }
+        if (!numeric)
+            return false;
+    }
+    const QString key = value.toString();
+    for (int i = 0; i < int(m_view.size()); ++i) {
+        const QVariant &v = m_rows[size_t(m_view[size_t(i)])].values[size_t(c)];
+        bool hit;
+        if (numeric) {
+            hit = !v.isNull() && v.toLongLong() == wanted;
+        } else {
+            const QString s = storedToText(def, v);
+            hit = partial ? s.startsWith(key, cs) : s.compare(key, cs) == 0;
+        }
+        if (hit) {
+            setPosition(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+// --- filter and sort ------------------------------------------------------------------------
+
+void Dataset::setFilter(const QString &expression)
+{
+    if (expression == m_filterText)
+        return;
+    if (active() && m_filtered) {
+        postIfEditing();
+        auto compiled = expression.trimmed().isEmpty() ? nullptr : RowFilter::compile(expression, m_columns);
+        m_filterText = expression;
+        m_filter = std::move(compiled);
+        rebuildView(false);
+        emit rowsReset();
+        first();
+        return;
+    }
+    m_filterText = expression;
+}
+
+void Dataset::setFiltered(bool on)
+{
+    if (!active()) {
+        m_filtered = on;
+        return;
+    }
+    if (on == m_filtered && (!on || m_filter || m_filterText.trimmed().isEmpty()))
+        return;
+    postIfEditing();
+    std::unique_ptr<RowFilter> compiled;
+    if (on && !m_filterText.trimmed().isEmpty())
+        compiled = RowFilter::compile(m_filterText, m_columns);
+    m_filtered = on;
+    m_filter = std::move(compiled);
+    rebuildView(false);
+    emit rowsReset();
+    first();
+}
+
+void Dataset::setIndexFieldNames(const QString &column) { setSort(column); }
+
+void Dataset::setSort(const QString &expression)
+{
+    std::vector<SortKey> keys;
+    const QStringList parts = expression.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        const QStringList words = part.simplified().split(QLatin1Char(' '));
+        if (words.isEmpty() || words[0].isEmpty())
+            continue;
+        bool descending = false;
+        if (words.size() > 1) {
+            const QString dir = words[1].toUpper();
+            if (dir == QLatin1String("DESC"))
+                descending = true;
+            else if (dir != QLatin1String("ASC"))
+                throw DatabaseError(QStringLiteral("Ungültige Sortierung »%1«").arg(expression));
+        }
+        if (words.size() > 2)
+            throw DatabaseError(QStringLiteral("Ungültige Sortierung »%1«").arg(expression));
+        QString col = words[0];
+        if (col.startsWith(QLatin1Char('[')) && col.endsWith(QLatin1Char(']')))
+            col = col.mid(1, col.size() - 2);
+        int index = columnIndex(col);
+        if (index < 0 && active())
+            throw DatabaseError(QStringLiteral("Nach dem Feld »%1« kann nicht sortiert werden: es gibt es in der "
+                                               "Tabelle »%2« nicht.")
+                                    .arg(col, m_name));
+        keys.push_back({index, descending});
+    }
+    if (active())
+        postIfEditing();
+    m_sortText = expression;
+    m_sortKeys = std::move(keys);
+    m_sortedCacheValid = false;
+    if (active()) {
+        rebuildView(true);
+        emit rowsReset();
+        emit currentChanged(m_pos);
+    }
+}
+
+const std::vector<int> &Dataset::sortedOrder()
+{
+    if (m_sortedCacheValid)
+        return m_sortedCache;
+    const size_t n = m_rows.size();
+    m_sortedCache.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        m_sortedCache[i] = int(i);
+
+    // Keys are computed once per row, so sorting 100k rows stays cheap.
+    struct KeyColumn {
+        bool descending;
+        bool numeric;
+        std::vector<double> numbers;
+        std::vector<bool> nulls;
+        std::vector<QCollatorSortKey> texts;
+    };
+    std::vector<KeyColumn> keyColumns;
+    for (const SortKey &k : m_sortKeys) {
+        if (k.column < 0)
+            continue;
+        const ColumnDef &def = m_columns[size_t(k.column)];
+        KeyColumn kc{k.descending, def.isNumeric(), {}, {}, {}};
+        kc.nulls.resize(n);
+        if (kc.numeric) {
+            kc.numbers.resize(n);
+            for (size_t i = 0; i < n; ++i) {
+                const QVariant &v = m_rows[i].values[size_t(k.column)];
+                kc.nulls[i] = v.isNull();
+                kc.numbers[i] = v.toDouble();
+            }
+        } else {
+            kc.texts.reserve(n);
+            const QCollator &col = textCollator();
+            for (size_t i = 0; i < n; ++i) {
+                const QVariant &v = m_rows[i].values[size_t(k.column)];
+                kc.nulls[i] = v.isNull();
+                // Dates are stored as ISO text, so their text order is their time order.
+                kc.texts.push_back(col.sortKey(v.toString()));
+            }
+        }
+        keyColumns.push_back(std::move(kc));
+    }
+    if (!keyColumns.empty()) {
+        std::stable_sort(m_sortedCache.begin(), m_sortedCache.end(), [&](int a, int b) {
+            for (const KeyColumn &kc : keyColumns) {
+                int c = 0;
+                const bool na = kc.nulls[size_t(a)], nb = kc.nulls[size_t(b)];
+                if (na != nb) {
+                    c = na ? -1 : 1; // NULL first in ascending order
+                } else if (!na) {
+                    if (kc.numeric) {
+                        const double x = kc.numbers[size_t(a)], y = kc.numbers[size_t(b)];
+                        c = x < y ? -1 : (x > y ? 1 : 0);
+                    } else {
+                        c = kc.texts[size_t(a)].compare(kc.texts[size_t(b)]);
+                    }
+                }
+                if (c != 0)
+                    return kc.descending ? c > 0 : c < 0;
+            }
+            return false;
+        });
+    }
+    m_sortedCacheValid = true;
+    return m_sortedCache;
+}
+
+void Dataset::rebuildView(bool keepCurrent)
+{
+    int currentStored = -1;
+    if (keepCurrent && m_pos >= 0 && m_pos < int(m_view.size()))
+        currentStored = m_view[size_t(m_pos)];
+    m_view.clear();
+    const std::vector<int> &order = sortedOrder();
+    m_view.reserve(order.size());
+    for (int i : order) {
+        const StoredRow &r = m_rows[size_t(i)];
+        if (r.deleted)
+            continue;
+        if (m_filter && !m_filter->matches(r.values))
+            continue;
+        m_view.push_back(i);
+    }
+    int pos = m_view.empty() ? -1 : 0;
+    if (currentStored >= 0) {
+        const auto it = std::find(m_view.begin(), m_view.end(), currentStored);
+        if (it != m_view.end())
+            pos = int(it - m_view.begin());
+    }
+    m_pos = pos;
+    m_eof = m_bof = m_view.empty();
+}
+
+// --- editing --------------------------------------------------------------------------------
+
+void Dataset::postIfEditing()
+{
+    if (m_state == State::Edit || m_state == State::Insert)
+        post();
+}
+
+void Dataset::edit()
+{
+    requireActive();
+    if (m_state == State::Edit || m_state == State::Insert)
+        return;
+    if (m_view.empty()) {
+        append();
+        return;
+    }
+    m_buffer = m_rows[size_t(m_view[size_t(m_pos)])].values;
+    m_dirty.assign(m_columns.size(), false);
+    m_state = State::Edit;
+}
+
+void Dataset::append()
+{
+    requireActive();
+    postIfEditing();
+    m_buffer.assign(m_columns.size(), QVariant());
+    m_dirty.assign(m_columns.size(), false);
+    m_state = State::Insert;
+}
+
+QVariant Dataset::convertForColumn(const ColumnDef &c, const QVariant &v) const
+{
+    if (!v.isValid() || v.isNull())
+        return QVariant();
+    auto bad = [&](const QString &what) -> DatabaseError {
+        return DatabaseError(what.arg(v.toString(), c.name));
+    };
+    switch (c.kind) {
+    case ColumnKind::Text:
+    case ColumnKind::Memo: {
+        QString s;
+        if (v.typeId() == QMetaType::QDate)
+            s = ShortDate::format(v.toDate());
+        else if (v.typeId() == QMetaType::QDateTime)
+            s = ShortDate::formatDateTime(v.toDateTime());
+        else
+            s = v.toString();
+        if (c.kind == ColumnKind::Text && c.width > 0 && s.size() > c.width)
+            throw DatabaseError(QStringLiteral("Der Text für das Feld »%1« ist zu lang (höchstens %2 Zeichen).")
+                                    .arg(c.name)
+                                    .arg(c.width));
+        return s;
+    }
+    case ColumnKind::AutoNumber:
+    case ColumnKind::Integer: {
+        if (v.typeId() == QMetaType::Bool)
+            return qint64(v.toBool() ? 1 : 0);
+        if (v.typeId() == QMetaType::Double)
+            return qint64(qRound64(v.toDouble()));
+        if (v.typeId() == QMetaType::QString) {
+            const QString t = v.toString().trimmed();
+            if (t.isEmpty())
+                return QVariant();
+            bool ok;
+            const qint64 n = t.toLongLong(&ok);
+            if (!ok)
+                throw bad(QStringLiteral("»%1« ist keine gültige Zahl für das Feld »%2«."));
+            return n;
+        }
+        bool ok;
+        const qint64 n = v.toLongLong(&ok);
+        if (!ok)
+            throw bad(QStringLiteral("»%1« ist keine gültige Zahl für das Feld »%2«."));
+        return n;
+    }
+    case ColumnKind::YesNo: {
+        if (v.typeId() == QMetaType::QString) {
+            bool ok;
+            const bool yes = textIsYes(v.toString(), &ok);
+            if (!ok)
+                throw bad(QStringLiteral("»%1« ist kein Ja/Nein-Wert für das Feld »%2«."));
+            return qint64(yes ? 1 : 0);
+        }
+        return qint64(v.toLongLong() != 0 ? 1 : 0);
+    }
+    case ColumnKind::DateTime: {
+        if (v.typeId() == QMetaType::QDateTime)
+            return ShortDate::toStorage(v.toDateTime());
+        if (v.typeId() == QMetaType::QDate)
+            return ShortDate::toStorage(QDateTime(v.toDate(), QTime(0, 0)));
+        const QString t = v.toString().trimmed();
+        if (t.isEmpty())
+            return QVariant();
+        if (const auto parsed = ShortDate::parseDateTime(t))
+            return ShortDate::toStorage(*parsed);
+        const QDateTime stored = ShortDate::fromStorage(t);
+        if (stored.isValid())
+            return ShortDate::toStorage(stored);
+        throw bad(QStringLiteral("»%1« ist kein gültiges Datum für das Feld »%2«."));
+    }
+    }
+    return v;
+}
+
+void Dataset::setValue(const QString &column, const QVariant &value)
+{
+    requireActive();
+    if (m_state != State::Edit && m_state != State::Insert)
+        throw DatabaseError(
+            QStringLiteral("Die Tabelle »%1« ist nicht im Bearbeitungsmodus (Feld »%2«).").arg(m_name, column));
+    const int i = requireColumn(column);
+    const ColumnDef &def = m_columns[size_t(i)];
+    if (def.kind == ColumnKind::AutoNumber)
+        throw DatabaseError(QStringLiteral("Das Feld »%1« wird von der Datenbank vergeben.").arg(def.name));
+    m_buffer[size_t(i)] = convertForColumn(def, value);
+    m_dirty[size_t(i)] = true;
+}
+
+void Dataset::post()
+{
+    requireActive();
+    if (m_state == State::Edit) {
+        StoredRow &row = m_rows[size_t(m_view[size_t(m_pos)])];
+        const bool changed = std::find(m_dirty.begin(), m_dirty.end(), true) != m_dirty.end();
+        if (changed) {
+            writeRow(&row, m_buffer, m_dirty); // on failure the edit stays pending
+            row.values = m_buffer;
+            m_sortedCacheValid = false;
+        }
+        m_state = State::Browse;
+        m_buffer.clear();
+        if (changed)
+            emit rowChanged(m_pos);
+        return;
+    }
+    if (m_state == State::Insert) {
+        const qint64 rowId = writeRow(nullptr, m_buffer, m_dirty);
+        m_rows.push_back({rowId, m_buffer, false});
+        m_state = State::Browse;
+        m_buffer.clear();
+        m_sortedCacheValid = false;
+        m_view.push_back(int(m_rows.size()) - 1);
+        emit rowsReset();
+        setPosition(int(m_view.size()) - 1);
+        return;
+    }
+    throw DatabaseError(QStringLiteral("Die Tabelle »%1« ist nicht im Bearbeitungsmodus.").arg(m_name));
+}
+
+void Dataset::cancel()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return;
+    m_state = State::Browse;
+    m_buffer.clear();
+    emit rowChanged(m_pos);
+}
+
+void Dataset::remove()
+{
+    requireActive();
+    if (m_state == State::Insert) {
+        cancel();
+        return;
+    }
+    if (m_state == State::Edit)
+        cancel();
+    if (m_view.empty())
+        throw DatabaseError(QStringLiteral("Die Tabelle »%1« enthält keinen Datensatz zum Löschen.").arg(m_name));
+    StoredRow &row = m_rows[size_t(m_view[size_t(m_pos)])];
+    deleteRow(row);
+    row.deleted = true;
+    m_view.erase(m_view.begin() + m_pos);
+    const int pos = m_view.empty() ? -1 : std::min(m_pos, int(m_view.size()) - 1);
+    emit rowsReset();
+    setPosition(pos);
+}
+
+void Dataset::reloadKeepingRow()
+{
+    qint64 currentId = -1;
+    if (m_pos >= 0 && m_pos < int(m_view.size()))
+        currentId = m_rows[size_t(m_view[size_t(m_pos)])].rowId;
+    m_state = State::Browse;
+    m_buffer.clear();
+    m_rows = loadRows();
+    m_sortedCacheValid = false;
+    rebuildView(false);
+    int pos = m_view.empty() ? -1 : 0;
+    for (int i = 0; i < int(m_view.size()); ++i)
+        if (m_rows[size_t(m_view[size_t(i)])].rowId == currentId) {
+            pos = i;
+            break;
+        }
+    emit rowsReset();
+    setPosition(pos);
+}
+
+void Dataset::refresh()
+{
+    requireActive();
+    postIfEditing();
+    reloadKeepingRow();
+}
+
+// --- Table ----------------------------------------------------------------------------------
+
+Table::Table(Database &db, QString tableName, const TableDef *fixedColumns, QObject *parent)
+    : Dataset(db, std::move(tableName), parent), m_fixed(fixedColumns)
+{
+}
+
+Table::~Table() { database().forgetWriter(this); }
+
+std::vector<Dataset::StoredRow> Table::loadRows()
+{
+    Database &db = database();
+    const std::vector<ColumnDef> stored = db.columns(name());
+    if (stored.empty())
+        throw DatabaseError(QStringLiteral("Die Tabelle »%1« gibt es in der Datenbank nicht.").arg(name()));
+    std::vector<ColumnDef> cols;
+    if (m_fixed) {
+        for (const ColumnDef &want : m_fixed->columns) {
+            const auto it = std::find_if(stored.begin(), stored.end(), [&](const ColumnDef &c) {
+                return c.name.compare(want.name, Qt::CaseInsensitive) == 0;
+            });
+            if (it == stored.end())
+                throw DatabaseError(
+                    QStringLiteral("Das Feld »%1« fehlt in der Tabelle »%2«.").arg(want.name, name()));
+            if (want.kind == ColumnKind::Memo && it->kind != ColumnKind::Memo)
+                throw DatabaseError(QStringLiteral("Das Feld »%1« der Tabelle »%2« ist kein Memofeld.")
+                                        .arg(want.name, name()));
+            ColumnDef c = *it;
+            c.name = want.name;
+            cols.push_back(c);
+        }
+    } else {
+        cols = stored;
+    }
+    QStringList names;
+    for (const ColumnDef &c : cols)
+        names << Schema::quoteIdentifier(c.name);
+    const auto rows =
+        db.select(QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")),
+                                                                  Schema::quoteIdentifier(name())));
+    setColumns(std::move(cols));
+    std::vector<StoredRow> result;
+    result.reserve(rows.size());
+    for (const SqlRow &r : rows) {
+        StoredRow s;
+        s.rowId = r[0].toLongLong();
+        s.values.assign(r.begin() + 1, r.end());
+        result.push_back(std::move(s));
+    }
+    return result;
+}
+
+void Table::noteWrite() { database().noteWriter(this); }
+
+void Table::rolledBack()
+{
+    if (active())
+        reloadKeepingRow();
+}
+
+qint64 Table::writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty)
+{
+    Database &db = database();
+    QStringList names;
+    QVariantList params;
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (!dirty[i])
+            continue;
+        names << Schema::quoteIdentifier(m_columns[i].name);
+        params << values[i];
+    }
+    if (existing) {
+        QStringList sets;
+        for (const QString &n : std::as_const(names))
+            sets << n + QStringLiteral(" = ?");
+        params << existing->rowId;
+        db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                    .arg(Schema::quoteIdentifier(name()), sets.join(QLatin1String(", "))),
+                params);
+        noteWrite();
+        return existing->rowId;
+    }
+    if (names.isEmpty())
+        db.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Schema::quoteIdentifier(name())));
+    else
+        db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(Schema::quoteIdentifier(name()), names.join(QLatin1String(", ")),
+                         QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))),
+                params);
+    noteWrite();
+    const qint64 rowId = db.lastInsertId();
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].kind == ColumnKind::AutoNumber)
+            values[i] = rowId;
+    return rowId;
+}
+
+void Table::deleteRow(const StoredRow &row)
+{
+    database().exec(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Schema::quoteIdentifier(name())),
+                    {row.rowId});
+    noteWrite();
+}
+
+// --- Query ----------------------------------------------------------------------------------
+
+Query::Query(Database &db, QString name, QObject *parent) : Dataset(db, std::move(name), parent) {}
+
+void Query::execSQL() { database().execute(sql.join(QLatin1Char('\n'))); }
+
+std::vector<Dataset::StoredRow> Query::loadRows()
+{
+    const JetSql::Translation t = JetSql::translate(sql.join(QLatin1Char('\n')));
+    if (t.alterColumn || !t.sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
+        throw DatabaseError(QStringLiteral("Die Anweisung liefert keine Datensätze: %1").arg(sql.join(QLatin1Char(' '))));
+    const auto rows = database().select(t.sql);
+    setColumns(database().resultColumns(t.sql));
+    std::vector<StoredRow> result;
+    result.reserve(rows.size());
+    qint64 n = 0;
+    for (const SqlRow &r : rows)
+        result.push_back({++n, r, false});
+    return result;
+}
+
+qint64 Query::writeRow(const StoredRow *, SqlRow &, const std::vector<bool> &)
+{
+    throw DatabaseError(QStringLiteral("Das Ergebnis einer Abfrage kann nicht geändert werden."));
+}
+
+void Query::deleteRow(const StoredRow &)
+{
+    throw DatabaseError(QStringLiteral("Das Ergebnis einer Abfrage kann nicht geändert werden."));
+}
+
+} // namespace vindel
