@@ -1,0 +1,370 @@
+// Table cursors over SQLite: navigation, values, editing rules, sorting, Locate, the scroll
+// guard and atomic multi-row changes.
+#include "data/DataTables.h"
+#include "data/NewDatabase.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vindel;
+
+class TablesTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<DataTables> t;
+
+    void addPlant(int nr, const QString &name, const QString &kategorie = QStringLiteral("Stauden"))
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        p.append();
+        p.setValue("Nr", nr);
+        p.setValue("Namen", name);
+        p.setValue("Kategorie", kategorie);
+        p.post();
+    }
+
+    QStringList namesInOrder(Dataset &d, const QString &column = QStringLiteral("Namen"))
+    {
+        QStringList out;
+        for (d.first(); !d.eof(); d.next())
+            out << d.text(column);
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("Pflanzen-%1.mdb").arg(QTest::currentTestFunction()));
+        QFile::remove(path);
+        createDatabase(path);
+        t = std::make_unique<DataTables>();
+        t->db.open(path);
+        t->Tab_Pflanzen_test.open();
+        addPlant(7, "Rosa canina", "Stauden");
+        addPlant(2, "aloe vera", "Kübelpflanzen");
+        addPlant(12, "Ätherische Minze", "Stauden");
+        addPlant(1, "Zinnia", "Sommerblumen");
+        addPlant(10, "Aloe arborescens", "Kübelpflanzen");
+    }
+    void cleanup() { t.reset(); }
+
+    void navigationFollowsCursorRules()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        QCOMPARE(p.recordCount(), 5);
+        p.first();
+        QVERIFY(p.bof());
+        QVERIFY(!p.eof());
+        int seen = 0;
+        for (; !p.eof(); p.next())
+            ++seen;
+        QCOMPARE(seen, 5);
+        QCOMPARE(p.text("Namen"), QStringLiteral("Aloe arborescens")); // next() at the end stays on the last row
+        p.prior();
+        QCOMPARE(p.text("Namen"), QStringLiteral("Zinnia"));
+
+        // Reopening moves to the first row.
+        p.last();
+        p.close();
+        QVERIFY(!p.active());
+        p.open();
+        QCOMPARE(p.recNo(), 1);
+        QCOMPARE(p.text("namen"), QStringLiteral("Rosa canina")); // names without case
+    }
+
+    void nullReadsAsEmptyOrZeroAndTextConverts()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        p.first();
+        QCOMPARE(p.text("Art"), QString());
+        QVERIFY(p.isNull("Art"));
+        p.edit();
+        p.setValue("Art", QString());
+        p.post();
+        QVERIFY(!p.isNull("Art")); // "" stays apart from NULL
+
+        Table &h = t->Tab_Historie;
+        h.open();
+        h.append();
+        h.setValue("PflanzenID", "7");
+        h.setValue("Datum", "1.5.2012");
+        h.setValue("SortDatum", "1.5.2012"); // text into a date column is converted
+        h.post();
+        QCOMPARE(h.dateTime("SortDatum"), QDateTime(QDate(2012, 5, 1), QTime(0, 0)));
+        QCOMPARE(h.text("SortDatum"), QStringLiteral("01.05.2012"));
+        QCOMPARE(h.integer("PflanzenID"), 7);
+        QCOMPARE(h.integer("Aktion"), 0);
+        QVERIFY(h.integer("ID") > 0);
+
+        h.edit();
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, h.setValue("SortDatum", "Frühjahr 2012"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, h.setValue("Jahr", QString(51, QLatin1Char('x'))));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, h.setValue("GibtEsNicht", "x"));
+        h.cancel();
+    }
+
+    void editSetValueNextStoresTheRow()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        p.first();
+        while (!p.eof()) {
+            p.edit();
+            p.setValue("Herkunft", "Gärtnerei " + p.text("Nr"));
+            p.next();
+        }
+        // The last row is stored by the closing Edit/Post of such loops.
+        p.edit();
+        p.post();
+        const auto rows = t->db.select("SELECT Nr, Herkunft FROM Pflanzen ORDER BY Nr");
+        QCOMPARE(int(rows.size()), 5);
+        for (const auto &r : rows)
+            QCOMPARE(r[1].toString(), "Gärtnerei " + r[0].toString());
+    }
+
+    void postCancelAppendAndDelete()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, p.post()); // not in edit mode
+
+        p.first();
+        p.edit();
+        p.setValue("Namen", "Geändert");
+        p.cancel();
+        QCOMPARE(p.text("Namen"), QStringLiteral("Rosa canina"));
+
+        p.append();
+        p.setValue("Nr", 99);
+        p.setValue("Namen", "Neu");
+        p.post();
+        QCOMPARE(p.text("Namen"), QStringLiteral("Neu"));
+        const qint64 id = p.integer("ID");
+        QCOMPARE(t->db.select("SELECT Namen FROM Pflanzen WHERE ID = ?", {id}).at(0).at(0).toString(),
+                 QStringLiteral("Neu"));
+
+        // Deleting moves to the next row; at the end to the new last one.
+        p.locate("Nr", 2);
+        p.remove();
+        QCOMPARE(p.text("Namen"), QStringLiteral("Ätherische Minze"));
+        p.last();
+        p.remove();
+        QCOMPARE(p.text("Namen"), QStringLiteral("Aloe arborescens"));
+        QCOMPARE(p.recordCount(), 4);
+        QCOMPARE(t->db.select("SELECT count(*) FROM Pflanzen").at(0).at(0).toInt(), 4);
+
+        // Edit on an empty table appends the row instead.
+        Table &s = t->Tab_Stammdaten;
+        t->db.exec("DELETE FROM Stammdaten");
+        s.open();
+        QVERIFY(s.isEmpty());
+        s.edit();
+        s.setValue("Speicherpfad", "/tmp/Fotos/");
+        s.post();
+        QCOMPARE(t->db.select("SELECT count(*) FROM Stammdaten").at(0).at(0).toInt(), 1);
+    }
+
+    void sortsStablyIgnoringCaseWithBlanksFirst()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        p.setIndexFieldNames("Namen");
+        QCOMPARE(namesInOrder(p), (QStringList{"Aloe arborescens", "aloe vera", "Ätherische Minze", "Rosa canina", "Zinnia"}));
+        p.setSort("Nr DESC");
+        QCOMPARE(namesInOrder(p, "Nr"), (QStringList{"12", "10", "7", "2", "1"}));
+
+        // Stable: equal keys keep the stored order, and sorting keeps the filter.
+        p.setFilter("(Kategorie LIKE 'Kübel*') OR (Kategorie = 'Stauden')");
+        p.setFiltered(true);
+        p.setSort("Kategorie ASC");
+        QCOMPARE(namesInOrder(p), (QStringList{"aloe vera", "Aloe arborescens", "Rosa canina", "Ätherische Minze"}));
+        p.setFiltered(false);
+        QCOMPARE(p.recordCount(), 5);
+        QCOMPARE(p.filter(), QStringLiteral("(Kategorie LIKE 'Kübel*') OR (Kategorie = 'Stauden')"));
+
+        Table &k = t->Tab_Kate_test;
+        k.open();
+        for (const char *n : {"Stauden", "Gräser", "alpine"}) {
+            k.append();
+            k.setValue("Namen", QString::fromUtf8(n));
+            k.post();
+        }
+        k.setIndexFieldNames("Namen");
+        QCOMPARE(namesInOrder(k), (QStringList{" Alle", "alpine", "Gräser", "Stauden"}));
+
+        // Dates: NULL first ascending, last descending.
+        Table &h = t->Tab_Historie;
+        h.open();
+        for (const char *d : {"02.03.2012", "", "15.01.2011", "01.12.2012"}) {
+            h.append();
+            h.setValue("Datum", QString::fromUtf8(d));
+            h.setValue("SortDatum", QString::fromUtf8(d));
+            h.post();
+        }
+        h.setSort("SortDatum DESC");
+        QCOMPARE(namesInOrder(h, "Datum"), (QStringList{"01.12.2012", "02.03.2012", "15.01.2011", ""}));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, h.setSort("GibtEsNicht"));
+    }
+
+    void locateFindsFirstMatchOrStays()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        p.setIndexFieldNames("Namen");
+        p.locate("Namen", "zinnia");
+        QCOMPARE(p.integer("Nr"), 1);
+        QVERIFY(p.locate("Namen", "ALOE", LocateOption::CaseInsensitive | LocateOption::PartialKey));
+        QCOMPARE(p.text("Namen"), QStringLiteral("Aloe arborescens"));
+        QVERIFY(p.locate("Namen", "äth", LocateOption::CaseInsensitive | LocateOption::PartialKey));
+        QVERIFY(p.locate("Nr", 12));
+        QCOMPARE(p.text("Namen"), QStringLiteral("Ätherische Minze"));
+        QVERIFY(!p.locate("Namen", "Aloe")); // whole value without the partial option
+        QVERIFY(!p.locate("Nr", 13));
+        QCOMPARE(p.integer("Nr"), 12); // not found: the cursor stays
+        QVERIFY(p.locate("Nr", "10"));
+    }
+
+    void scrollGuardSilencesTheNotification()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        QSignalSpy scrolled(&p, &Dataset::afterScroll);
+        QSignalSpy moved(&p, &Dataset::currentChanged);
+        p.first();
+        p.next();
+        QCOMPARE(scrolled.count(), 2);
+        p.tag = 1;
+        p.next();
+        p.locate("Nr", 1);
+        p.tag = 0;
+        QCOMPARE(scrolled.count(), 2);
+        QCOMPARE(moved.count(), 4); // grids follow the cursor all the same
+        p.next(); // at the last row nothing moves
+        p.next();
+        QVERIFY(p.eof());
+    }
+
+    void refreshKeepsRowAndShowsForeignChanges()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        p.locate("Nr", 12);
+        t->db.exec("UPDATE Pflanzen SET Namen = 'Minze' WHERE Nr = 12");
+        QCOMPARE(p.text("Namen"), QStringLiteral("Ätherische Minze"));
+        p.refresh();
+        QCOMPARE(p.text("Namen"), QStringLiteral("Minze"));
+    }
+
+    void transactionRollsBackDatabaseAndCursor()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        try {
+            Transaction tx(t->db);
+            p.first();
+            while (!p.eof()) {
+                p.edit();
+                p.setValue("Kategorie", "Gräser");
+                p.next();
+            }
+            p.edit();
+            p.setValue("Namen", QString(300, QLatin1Char('x'))); // fails in the middle
+            p.post();
+            tx.commit();
+            QFAIL("the overlong name must be refused");
+        } catch (const DatabaseError &) {
+        }
+        QCOMPARE(t->db.select("SELECT count(*) FROM Pflanzen WHERE Kategorie = 'Gräser'").at(0).at(0).toInt(), 0);
+        // The cursor was re-read: it shows what the database holds.
+        QStringList kategorien;
+        for (p.first(); !p.eof(); p.next())
+            kategorien << p.text("Kategorie");
+        QVERIFY(!kategorien.contains("Gräser"));
+
+        // Nested transactions: the inner one rolls back alone.
+        {
+            Transaction outer(t->db);
+            p.first();
+            p.edit();
+            p.setValue("Herkunft", "außen");
+            p.post();
+            {
+                Transaction inner(t->db);
+                p.next();
+                p.edit();
+                p.setValue("Herkunft", "innen");
+                p.post();
+            }
+            outer.commit();
+        }
+        QCOMPARE(t->db.select("SELECT count(*) FROM Pflanzen WHERE Herkunft = 'außen'").at(0).at(0).toInt(), 1);
+        QCOMPARE(t->db.select("SELECT count(*) FROM Pflanzen WHERE Herkunft = 'innen'").at(0).at(0).toInt(), 0);
+    }
+
+    void jetStatementsAreTranslated()
+    {
+        Database &db = t->db;
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, db.execute("select Top 1 Gibtsnicht from Aktionen"));
+        db.execute("select Top 1 Kenner from Aktionen");
+        db.execute("ALTER TABLE Aktionen ADD Neu String");
+        db.execute("ALTER TABLE Stammdaten ADD Tage Integer");
+        db.execute("ALTER TABLE Historie ADD Wann DATE");
+        const auto kinds = [&](const QString &table, const QString &column) {
+            for (const ColumnDef &c : db.columns(table))
+                if (c.name == column)
+                    return c;
+            return ColumnDef{};
+        };
+        QCOMPARE(kinds("Aktionen", "Neu").kind, ColumnKind::Text);
+        QCOMPARE(kinds("Aktionen", "Neu").width, 255);
+        QCOMPARE(kinds("Stammdaten", "Tage").kind, ColumnKind::Integer);
+        QCOMPARE(kinds("Historie", "Wann").kind, ColumnKind::DateTime);
+
+        db.exec("DROP TABLE ListeallerFotos");
+        db.execute("CREATE TABLE ListeallerFotos (ID Counter, Fotoname String, Fotodatum String, Nr integer, "
+                   "PRIMARY KEY ( ID ))");
+        QCOMPARE(kinds("ListeallerFotos", "ID").kind, ColumnKind::AutoNumber);
+        Table &f = t->Tab_ListeallerFotos;
+        f.open();
+        f.append();
+        f.setValue("Fotoname", "x.jpg");
+        f.post();
+        QCOMPARE(f.integer("ID"), 1);
+
+        // Vorkommen <> "" with a Jet string literal.
+        Table &p = t->Tab_Pflanzen_test;
+        p.locate("Nr", 7);
+        p.edit();
+        p.setValue("Vorkommen", "Europa");
+        p.post();
+        Query &q = t->ADOQuery_Pflanzen;
+        q.sql.clear();
+        q.sql << "select * from Pflanzen where Vorkommen <> \"\"";
+        q.open();
+        q.setSort("Vorkommen");
+        QCOMPARE(q.recordCount(), 1);
+        QCOMPARE(q.text("Namen"), QStringLiteral("Rosa canina"));
+    }
+
+    void alterColumnToMemoKeepsRowsAndNumbering()
+    {
+        Database &db = t->db;
+        t->Tab_Pflanzen_test.close();
+        // An old plant table: Düngung as text; the highest ID was deleted.
+        db.exec("ALTER TABLE Pflanzen RENAME COLUMN \"Düngung\" TO alt");
+        db.exec("ALTER TABLE Pflanzen ADD COLUMN \"Düngung\" TEXT(50)");
+        db.exec("UPDATE Pflanzen SET \"Düngung\" = 'alle 2 Wochen' WHERE Nr = 7");
+        db.exec("DELETE FROM Pflanzen WHERE Nr = 10");
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, t->Tab_Pflanzen_test.open());
+        QVERIFY(!t->Tab_Pflanzen_test.active());
+
+        db.execute("ALTER TABLE Pflanzen ALTER COLUMN Düngung memo");
+        Table &p = t->Tab_Pflanzen_test;
+        p.open();
+        QCOMPARE(p.recordCount(), 4);
+        QVERIFY(p.locate("Nr", 7));
+        QCOMPARE(p.text("Düngung"), QStringLiteral("alle 2 Wochen"));
+        p.append();
+        p.setValue("Nr", 20);
+        p.post();
+        QCOMPARE(p.integer("ID"), 6); // numbering goes on after the deleted row 5
+    }
+};
+
+QTEST_GUILESS_MAIN(TablesTest)
+#include "test_tables.moc"
