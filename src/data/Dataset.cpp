@@ -66,6 +66,7 @@ Dataset::~Dataset() = default;
 
 void Dataset::setColumns(std::vector<ColumnDef> columns)
 {
+    columnsChanged();
     m_columns = std::move(columns);
     m_columnByLowerName.clear();
     for (int i = 0; i < int(m_columns.size()); ++i)
@@ -469,16 +470,18 @@ void Dataset::rebuildView(bool keepCurrent)
     if (keepCurrent && m_pos >= 0 && m_pos < int(m_view.size()))
         currentStored = m_view[size_t(m_pos)];
     m_view.clear();
+    // Rows are tested in stored order, which is the order they lie in memory; walking them in
+    // sort order instead costs a cache miss per row on a large table.
+    std::vector<char> passes(m_rows.size());
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const StoredRow &r = m_rows[i];
+        passes[i] = !r.deleted && (!m_filter || m_filter->matches(r.values));
+    }
     const std::vector<int> &order = sortedOrder();
     m_view.reserve(order.size());
-    for (int i : order) {
-        const StoredRow &r = m_rows[size_t(i)];
-        if (r.deleted)
-            continue;
-        if (m_filter && !m_filter->matches(r.values))
-            continue;
-        m_view.push_back(i);
-    }
+    for (int i : order)
+        if (passes[size_t(i)])
+            m_view.push_back(i);
     int pos = m_view.empty() ? -1 : 0;
     if (currentStored >= 0) {
         const auto it = std::find(m_view.begin(), m_view.end(), currentStored);
@@ -627,7 +630,7 @@ void Dataset::post()
     }
     if (m_state == State::Insert) {
         const qint64 rowId = writeRow(nullptr, m_buffer, m_dirty);
-        m_rows.push_back({rowId, m_buffer, false});
+        m_rows.push_back({rowId, std::move(m_buffer), false});
         m_state = State::Browse;
         m_buffer.clear();
         m_sortedCacheValid = false;
@@ -755,35 +758,51 @@ void Table::rolledBack()
         reloadKeepingRow();
 }
 
+QString Table::statementFor(bool update, const std::vector<bool> &dirty)
+{
+    // One statement text per set of written columns, built once: bulk appends reuse it.
+    QByteArray key(qsizetype(dirty.size()) + 1, '0');
+    key[0] = update ? 'u' : 'i';
+    for (size_t i = 0; i < dirty.size(); ++i)
+        if (dirty[i])
+            key[qsizetype(i) + 1] = '1';
+    auto it = m_statementByColumns.constFind(key);
+    if (it != m_statementByColumns.cend())
+        return *it;
+    QStringList names;
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (dirty[i])
+            names << Schema::quoteIdentifier(m_columns[i].name);
+    const QString table = Schema::quoteIdentifier(name());
+    QString sql;
+    if (update) {
+        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(table, names.join(QLatin1String(" = ?, ")));
+    } else if (names.isEmpty()) {
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
+    } else {
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(table, names.join(QLatin1String(", ")),
+                       QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", ")));
+    }
+    m_statementByColumns.insert(key, sql);
+    return sql;
+}
+
 qint64 Table::writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty)
 {
     Database &db = database();
-    QStringList names;
     QVariantList params;
-    for (size_t i = 0; i < m_columns.size(); ++i) {
-        if (!dirty[i])
-            continue;
-        names << Schema::quoteIdentifier(m_columns[i].name);
-        params << values[i];
-    }
+    params.reserve(qsizetype(values.size()) + 1);
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (dirty[i])
+            params << values[i];
     if (existing) {
-        QStringList sets;
-        for (const QString &n : std::as_const(names))
-            sets << n + QStringLiteral(" = ?");
         params << existing->rowId;
-        db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                    .arg(Schema::quoteIdentifier(name()), sets.join(QLatin1String(", "))),
-                params);
+        db.exec(statementFor(true, dirty), params);
         noteWrite();
         return existing->rowId;
     }
-    if (names.isEmpty())
-        db.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Schema::quoteIdentifier(name())));
-    else
-        db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                    .arg(Schema::quoteIdentifier(name()), names.join(QLatin1String(", ")),
-                         QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))),
-                params);
+    db.exec(statementFor(false, dirty), params);
     noteWrite();
     const qint64 rowId = db.lastInsertId();
     for (size_t i = 0; i < m_columns.size(); ++i)

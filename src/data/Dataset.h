@@ -127,6 +127,7 @@ protected:
 
     void reloadKeepingRow();
     void setColumns(std::vector<ColumnDef> columns);
+    virtual void columnsChanged() {}
     std::vector<ColumnDef> m_columns;
 
 private:
@@ -187,7 +188,10 @@ protected:
 private:
     void rolledBack() override;
     void noteWrite();
+    void columnsChanged() override { m_statementByColumns.clear(); }
+    QString statementFor(bool update, const std::vector<bool> &dirty);
 
+    QHash<QByteArray, QString> m_statementByColumns;
     const TableDef *m_fixed;
 };
 

@@ -1,6 +1,6 @@
 #include "data/ShortDate.h"
 
-#include <QRegularExpression>
+#include <cstdio>
 
 namespace vindel::ShortDate {
 
@@ -25,29 +25,95 @@ struct Parsed {
     QTime time;
 };
 
+// A small hand-written scanner: dates are converted in bulk (diary back-fill, appends), where a
+// regular expression per value is measurable.
+class Scanner {
+public:
+    explicit Scanner(QStringView s) : m_s(s) {}
+    void blanks()
+    {
+        while (m_i < m_s.size() && m_s[m_i].isSpace())
+            ++m_i;
+    }
+    bool take(QChar c)
+    {
+        if (m_i < m_s.size() && m_s[m_i] == c) {
+            ++m_i;
+            return true;
+        }
+        return false;
+    }
+    // Reads 1 to maxDigits ASCII digits; -1 when there is none.
+    int number(int maxDigits, int *digits = nullptr)
+    {
+        int value = 0, n = 0;
+        while (m_i < m_s.size() && n < maxDigits && m_s[m_i] >= QLatin1Char('0') && m_s[m_i] <= QLatin1Char('9')) {
+            value = value * 10 + (m_s[m_i].unicode() - '0');
+            ++m_i;
+            ++n;
+        }
+        if (digits)
+            *digits = n;
+        return n ? value : -1;
+    }
+    bool atEnd() const { return m_i >= m_s.size(); }
+    bool atDigit() const
+    {
+        return m_i < m_s.size() && m_s[m_i] >= QLatin1Char('0') && m_s[m_i] <= QLatin1Char('9');
+    }
+
+private:
+    QStringView m_s;
+    qsizetype m_i = 0;
+};
+
 std::optional<Parsed> parseParts(const QString &text, const QDate &today)
 {
-    static const QRegularExpression re(QStringLiteral(
-        "^\\s*(\\d{1,2})\\s*\\.\\s*(\\d{1,2})\\s*(?:\\.\\s*(\\d{1,4})?)?"
-        "(?:\\s+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?\\s*$"));
-    const auto m = re.match(text);
-    if (!m.hasMatch())
+    Scanner sc(text);
+    sc.blanks();
+    const int day = sc.number(2);
+    sc.blanks();
+    if (day < 0 || !sc.take(QLatin1Char('.')))
         return std::nullopt;
-    const int day = m.captured(1).toInt();
-    const int month = m.captured(2).toInt();
+    sc.blanks();
+    const int month = sc.number(2);
+    if (month < 0)
+        return std::nullopt;
+    sc.blanks();
     int year = today.year();
-    const QString y = m.captured(3);
-    if (!y.isEmpty()) {
-        year = y.toInt();
-        if (y.size() <= 2)
-            year += year < 30 ? 2000 : 1900;
+    if (sc.take(QLatin1Char('.'))) {
+        sc.blanks();
+        int digits = 0;
+        const int y = sc.number(4, &digits);
+        if (y >= 0) {
+            year = digits <= 2 ? y + (y < 30 ? 2000 : 1900) : y;
+            if (sc.atDigit())
+                return std::nullopt;
+        }
     }
     const QDate date(year, month, day);
     if (!date.isValid())
         return std::nullopt;
     QTime time(0, 0);
-    if (!m.captured(4).isEmpty()) {
-        time = QTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).isEmpty() ? 0 : m.captured(6).toInt());
+    sc.blanks();
+    if (!sc.atEnd()) {
+        const int h = sc.number(2);
+        if (h < 0 || !sc.take(QLatin1Char(':')))
+            return std::nullopt;
+        int digits = 0;
+        const int m = sc.number(2, &digits);
+        if (digits != 2)
+            return std::nullopt;
+        int sec = 0;
+        if (sc.take(QLatin1Char(':'))) {
+            sec = sc.number(2, &digits);
+            if (digits != 2)
+                return std::nullopt;
+        }
+        sc.blanks();
+        if (!sc.atEnd())
+            return std::nullopt;
+        time = QTime(h, m, sec);
         if (!time.isValid())
             return std::nullopt;
     }
@@ -74,7 +140,14 @@ std::optional<QDateTime> parseDateTime(const QString &text, const QDate &today)
 
 QString toStorage(const QDateTime &dateTime)
 {
-    return dateTime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    if (!dateTime.isValid())
+        return QString();
+    const QDate d = dateTime.date();
+    const QTime t = dateTime.time();
+    char buf[32];
+    const int n = std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(),
+                                t.hour(), t.minute(), t.second());
+    return QString::fromLatin1(buf, n);
 }
 
 QDateTime fromStorage(const QString &stored)

@@ -1,0 +1,107 @@
+// Speed of the table cursors on large catalogues: opening, one search keystroke, bulk appends.
+//   build/tools/bench/bench_tables [plants=100000]
+#include "data/DataTables.h"
+#include "data/NewDatabase.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace vindel;
+
+namespace {
+
+const char *kCategories[] = {"Stauden", "Kübelpflanzen", "Gräser", "Sukkulenten", "Kakteen", "Farne"};
+const char *kSyllables[] = {"ro", "sa", "al", "oe", "mi", "ta", "pe", "lar", "go", "ni", "um", "ka", "ve", "ra"};
+
+QString plantName(int i)
+{
+    QString s;
+    for (int k = 0, v = i * 7919 + 13; k < 3; ++k, v /= 14)
+        s += QString::fromUtf8(kSyllables[v % 14]);
+    s[0] = s[0].toUpper();
+    return s + QStringLiteral(" var. %1").arg(i);
+}
+
+void fillPlants(Database &db, int count)
+{
+    Transaction tx(db);
+    for (int i = 1; i <= count; ++i)
+        db.exec(QStringLiteral("INSERT INTO Pflanzen (Nr, Namen, Kategorie, Familie, Art, Beschreibung, Herkunft, "
+                               "Bild1) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                {i, plantName(i), QString::fromUtf8(kCategories[i % 6]), plantName(i / 10).section(' ', 0, 0),
+                 QStringLiteral("art"), QStringLiteral("Eine Beschreibung mit etwas Text, wie sie Gärtner schreiben."),
+                 QStringLiteral("Gärtnerei"), QStringLiteral("%1 Nr %1 Bild1 x.JPG").arg(i)});
+    tx.commit();
+}
+
+double msSince(const QElapsedTimer &t) { return t.nsecsElapsed() / 1e6; }
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int large = argc > 1 ? std::atoi(argv[1]) : 100000;
+    QTemporaryDir dir;
+
+    for (int count : {10000, large}) {
+        const QString path = dir.filePath(QStringLiteral("p%1.mdb").arg(count));
+        createDatabase(path);
+        {
+            Database db;
+            db.open(path);
+            fillPlants(db, count);
+        }
+        DataTables t;
+        t.db.open(path);
+        QElapsedTimer timer;
+        timer.start();
+        t.Tab_Pflanzen_test.open();
+        std::printf("open Tab_Pflanzen_test, %6d plants: %8.1f ms\n", count, msSince(timer));
+
+        Table &p = t.Tab_Pflanzen_test;
+        p.setIndexFieldNames(QStringLiteral("Namen"));
+        // The search box types "R", "Ro", "Ros": each keystroke sets a new filter.
+        const QString prefix[] = {QStringLiteral("T"), QStringLiteral("Ta"), QStringLiteral("Tam"), QStringLiteral("Ta"),
+                                  QStringLiteral("T")};
+        std::printf("search keystrokes (filter + sorted view), %6d plants:", count);
+        for (const QString &s : prefix) {
+            timer.restart();
+            p.setFilter(QStringLiteral("(Kategorie LIKE 'Stauden*') AND (Namen  LIKE %1)").arg(filterQuoted(s + "*")));
+            p.setFiltered(true);
+            p.first();
+            std::printf(" %s %.2f ms (%d found);", qPrintable(s), msSince(timer), p.recordCount());
+        }
+        std::printf("\n");
+        timer.restart();
+        p.setFilter(QStringLiteral("(Namen  LIKE '*lar*')"));
+        std::printf("contains search, %6d plants: %8.2f ms, %d found\n", count, msSince(timer), p.recordCount());
+    }
+
+    {
+        const QString path = dir.filePath(QStringLiteral("h.mdb"));
+        createDatabase(path);
+        DataTables t;
+        t.db.open(path);
+        Table &h = t.Tab_Historie;
+        h.open();
+        QElapsedTimer timer;
+        timer.start();
+        Transaction tx(t.db);
+        for (int i = 0; i < 10000; ++i) {
+            h.append();
+            h.setValue(QStringLiteral("PflanzenID"), QString::number(i % 500 + 1));
+            h.setValue(QStringLiteral("Datum"), QStringLiteral("01.05.2012"));
+            h.setValue(QStringLiteral("SortDatum"), QStringLiteral("01.05.2012"));
+            h.setValue(QStringLiteral("Aktion"), QStringLiteral("Gießen"));
+            h.setValue(QStringLiteral("Aktionkenner"), QStringLiteral("1"));
+            h.setValue(QStringLiteral("Jahr"), QStringLiteral("2012"));
+            h.post();
+        }
+        tx.commit();
+        std::printf("10000 appends to Historie in one transaction: %8.1f ms\n", msSince(timer));
+    }
+    return 0;
+}
