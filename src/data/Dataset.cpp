@@ -738,6 +738,14 @@ std::vector<Dataset::StoredRow> Table::loadRows()
     const auto rows =
         db.select(QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")),
                                                                   Schema::quoteIdentifier(name())));
+    // Short texts repeat a lot (category, genus, "Ja"/"Nein", locations): share one copy of
+    // each value, which saves memory and keeps a filter over them in the cache.
+    std::vector<size_t> shared;
+    for (size_t i = 0; i < cols.size(); ++i)
+        if (cols[i].kind == ColumnKind::Text && cols[i].width <= 50)
+            shared.push_back(i);
+    std::vector<QHash<QString, QString>> pools(shared.size());
+
     setColumns(std::move(cols));
     std::vector<StoredRow> result;
     result.reserve(rows.size());
@@ -745,6 +753,17 @@ std::vector<Dataset::StoredRow> Table::loadRows()
         StoredRow s;
         s.rowId = r[0].toLongLong();
         s.values.assign(r.begin() + 1, r.end());
+        for (size_t k = 0; k < shared.size(); ++k) {
+            QVariant &v = s.values[shared[k]];
+            if (v.typeId() != QMetaType::QString)
+                continue;
+            const QString &text = *static_cast<const QString *>(v.constData());
+            auto it = pools[k].constFind(text);
+            if (it == pools[k].cend())
+                pools[k].insert(text, text);
+            else
+                v = *it;
+        }
         result.push_back(std::move(s));
     }
     return result;
