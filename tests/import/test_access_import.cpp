@@ -74,7 +74,11 @@ std::vector<ExpectedTable> readExpected(const QString &path)
 // Empty when the stored value is what the listing says.
 QString difference(const QVariant &stored, const QJsonValue &expected)
 {
-    auto show = [&] { return QStringLiteral("stored %1 (%2)").arg(stored.toString().left(60), stored.typeName()); };
+    auto show = [&] {
+        return QStringLiteral("stored %1 chars \"%2\" (%3)")
+            .arg(stored.toString().size())
+            .arg(stored.toString().left(60), stored.typeName());
+    };
     if (expected.isNull())
         return stored.isValid() ? show() + ", expected NULL" : QString();
     if (!stored.isValid())
