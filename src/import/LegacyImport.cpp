@@ -126,8 +126,11 @@ LegacyImport::Outcome LegacyImport::run()
     if (!helper.waitForFinished(m_timeoutMs)) {
         helper.kill();
         helper.waitForFinished(5000);
-        return failed(QStringLiteral("Die Umwandlung wurde nach %1 Minuten ohne Ergebnis abgebrochen.")
-                          .arg(QLocale(QLocale::German).toString(m_timeoutMs / 60000.0, 'g', 3)));
+        const QLocale german(QLocale::German);
+        const QString waited = m_timeoutMs >= 120000
+                                   ? QStringLiteral("%1 Minuten").arg(german.toString(m_timeoutMs / 60000))
+                                   : QStringLiteral("%1 Sekunden").arg(german.toString(m_timeoutMs / 1000.0, 'g', 3));
+        return failed(QStringLiteral("Die Umwandlung wurde nach %1 ohne Ergebnis abgebrochen.").arg(waited));
     }
     const QString errors = QString::fromUtf8(helper.readAllStandardError()).trimmed();
     if (helper.exitStatus() == QProcess::CrashExit)
