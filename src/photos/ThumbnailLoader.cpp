@@ -1,0 +1,293 @@
+#include "photos/ThumbnailLoader.h"
+
+#include <QThread>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <unordered_map>
+
+namespace vindel {
+
+struct ThumbnailLoader::Shared {
+    struct Job {
+        int requester = 0;
+        quint64 ticket = 0;
+        ThumbnailKey key;
+        std::atomic_bool cancelled{false};
+    };
+
+    std::mutex mutex;
+    std::condition_variable idle;
+    ThumbnailLoader *receiver = nullptr; // cleared when the loader goes away
+    std::shared_ptr<ThumbnailCache> cache;
+    std::deque<std::shared_ptr<Job>> queue;
+    std::unordered_map<int, std::shared_ptr<Job>> running; // by requester
+    std::unordered_map<int, quint64> live;                 // requester -> ticket that may be delivered
+    quint64 lastTicket = 0;
+    int nextRequester = 1;
+    int workers = 0;
+    int maxWorkers = 1;
+    ThumbnailStats stats;
+
+    bool isLive(int requester, quint64 ticket) const
+    {
+        const auto it = live.find(requester);
+        return it != live.end() && it->second == ticket;
+    }
+
+    // Drops what is queued for the requester and stops its running decode.
+    void supersedeLocked(int requester)
+    {
+        for (auto it = queue.begin(); it != queue.end();) {
+            if ((*it)->requester == requester) {
+                ++stats.droppedBeforeDecode;
+                it = queue.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (const auto it = running.find(requester); it != running.end())
+            it->second->cancelled = true;
+    }
+};
+
+ThumbnailLoader::ThumbnailLoader(std::shared_ptr<ThumbnailCache> cache, int threads, QObject *parent)
+    : QObject(parent), m_shared(std::make_shared<Shared>())
+{
+    m_shared->receiver = this;
+    m_shared->cache = cache ? std::move(cache) : std::make_shared<ThumbnailCache>();
+    m_shared->maxWorkers = threads > 0 ? threads : qBound(1, QThread::idealThreadCount(), 4);
+    m_pool.setMaxThreadCount(m_shared->maxWorkers);
+}
+
+ThumbnailLoader::~ThumbnailLoader()
+{
+    {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->receiver = nullptr;
+        m_shared->queue.clear();
+        m_shared->live.clear();
+        for (auto &[requester, job] : m_shared->running)
+            job->cancelled = true;
+    }
+    m_pool.waitForDone();
+}
+
+int ThumbnailLoader::reserveRequesters(int count)
+{
+    std::lock_guard lock(m_shared->mutex);
+    const int first = m_shared->nextRequester;
+    m_shared->nextRequester += qMax(1, count);
+    return first;
+}
+
+quint64 ThumbnailLoader::request(int requester, const QString &path, QSize frame, FitMode mode)
+{
+    ThumbnailKey key{path, stampFile(path), frame, mode};
+    quint64 ticket;
+    std::optional<PhotoLoadResult> now;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        Shared &s = *m_shared;
+        ++s.stats.requests;
+        ticket = ++s.lastTicket;
+
+        // The same picture already on its way: let that job answer under the new ticket.
+        if (const auto it = s.running.find(requester);
+            key.stamp.exists && it != s.running.end() && !it->second->cancelled && it->second->key == key) {
+            it->second->ticket = ticket;
+            s.live[requester] = ticket;
+            for (auto q = s.queue.begin(); q != s.queue.end();) {
+                if ((*q)->requester == requester) {
+                    ++s.stats.droppedBeforeDecode;
+                    q = s.queue.erase(q);
+                } else {
+                    ++q;
+                }
+            }
+            return ticket;
+        }
+        for (auto &job : s.queue) {
+            if (job->requester == requester && job->key == key) {
+                job->ticket = ticket;
+                s.live[requester] = ticket;
+                return ticket;
+            }
+        }
+
+        s.supersedeLocked(requester);
+        s.live[requester] = ticket;
+
+        if (!key.stamp.exists) {
+            ++s.stats.missingFiles;
+            now = PhotoLoadResult{};
+        } else if (auto hit = s.cache->find(key)) {
+            ++s.stats.cacheHits;
+            now = std::move(hit);
+        } else {
+            auto job = std::make_shared<Shared::Job>();
+            job->requester = requester;
+            job->ticket = ticket;
+            job->key = std::move(key);
+            s.queue.push_back(std::move(job));
+            s.stats.maxQueued = qMax(s.stats.maxQueued, int(s.queue.size()));
+            startWorkerLocked();
+        }
+    }
+    if (now)
+        deliver(requester, ticket, *now);
+    return ticket;
+}
+
+void ThumbnailLoader::cancel(int requester)
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->supersedeLocked(requester);
+    m_shared->live.erase(requester);
+}
+
+void ThumbnailLoader::cancelAll()
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->stats.droppedBeforeDecode += qint64(m_shared->queue.size());
+    m_shared->queue.clear();
+    for (auto &[requester, job] : m_shared->running)
+        job->cancelled = true;
+    m_shared->live.clear();
+}
+
+void ThumbnailLoader::startWorkerLocked()
+{
+    Shared &s = *m_shared;
+    if (s.workers >= s.maxWorkers || s.workers >= int(s.queue.size()) + int(s.running.size()))
+        return;
+    ++s.workers;
+    std::shared_ptr<Shared> shared = m_shared;
+    m_pool.start([shared] { work(shared); });
+}
+
+void ThumbnailLoader::work(std::shared_ptr<Shared> shared)
+{
+    Shared &s = *shared;
+    std::unique_lock lock(s.mutex);
+    for (;;) {
+        if (s.queue.empty() || !s.receiver) {
+            --s.workers;
+            s.idle.notify_all();
+            return;
+        }
+        std::shared_ptr<Shared::Job> job = std::move(s.queue.front());
+        s.queue.pop_front();
+        s.running[job->requester] = job;
+        ++s.stats.decodesStarted;
+        s.stats.maxRunning = qMax(s.stats.maxRunning, int(s.running.size()));
+        lock.unlock();
+
+        PhotoLoadResult result = loadPhotoForFrame(job->key.path, job->key.frame, job->key.mode,
+                                                   [&job] { return job->cancelled.load(std::memory_order_relaxed); });
+        // The file may have changed while it was read; such a result is not cached under the old stamp.
+        const bool unchanged = stampFile(job->key.path) == job->key.stamp;
+        if (!result.cancelled && unchanged)
+            s.cache->insert(job->key, result);
+
+        lock.lock();
+        if (const auto it = s.running.find(job->requester); it != s.running.end() && it->second == job)
+            s.running.erase(it);
+        if (result.cancelled) {
+            ++s.stats.decodesAbandoned;
+        } else if (!s.receiver || !s.isLive(job->requester, job->ticket)) {
+            ++s.stats.decodesStale;
+        } else {
+            ++s.stats.decodesDelivered;
+            // Posted while holding the lock: the loader cannot be destroyed in between, and if it
+            // is destroyed before the event runs, Qt discards the event with it.
+            ThumbnailLoader *receiver = s.receiver;
+            QMetaObject::invokeMethod(
+                receiver,
+                [receiver, requester = job->requester, ticket = job->ticket, result = std::move(result)] {
+                    receiver->deliver(requester, ticket, result);
+                },
+                Qt::QueuedConnection);
+        }
+        s.idle.notify_all();
+    }
+}
+
+void ThumbnailLoader::deliver(int requester, quint64 ticket, const PhotoLoadResult &result)
+{
+    {
+        std::lock_guard lock(m_shared->mutex);
+        // Checked again here: the user may have moved on after the worker posted the result.
+        if (!m_shared->isLive(requester, ticket))
+            return;
+        m_shared->live.erase(requester);
+    }
+    emit ready(requester, ticket, result);
+}
+
+PhotoLoadResult ThumbnailLoader::loadNow(const QString &path, QSize frame, FitMode mode)
+{
+    ThumbnailKey key{path, stampFile(path), frame, mode};
+    if (!key.stamp.exists)
+        return PhotoLoadResult{};
+    if (auto hit = m_shared->cache->find(key))
+        return *hit;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        ++m_shared->stats.decodesStarted;
+    }
+    PhotoLoadResult result = loadPhotoForFrame(path, frame, mode);
+    if (stampFile(path) == key.stamp)
+        m_shared->cache->insert(key, result);
+    return result;
+}
+
+int ThumbnailLoader::queuedCount() const
+{
+    std::lock_guard lock(m_shared->mutex);
+    return int(m_shared->queue.size());
+}
+
+int ThumbnailLoader::runningCount() const
+{
+    std::lock_guard lock(m_shared->mutex);
+    return int(m_shared->running.size());
+}
+
+bool ThumbnailLoader::waitForIdle(int msecs)
+{
+    std::unique_lock lock(m_shared->mutex);
+    const auto done = [this] { return m_shared->queue.empty() && m_shared->workers == 0; };
+    if (msecs < 0) {
+        m_shared->idle.wait(lock, done);
+        return true;
+    }
+    return m_shared->idle.wait_for(lock, std::chrono::milliseconds(msecs), done);
+}
+
+ThumbnailStats ThumbnailLoader::stats() const
+{
+    std::lock_guard lock(m_shared->mutex);
+    return m_shared->stats;
+}
+
+void ThumbnailLoader::resetStats()
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->stats = ThumbnailStats{};
+}
+
+ThumbnailCache &ThumbnailLoader::cache()
+{
+    return *m_shared->cache;
+}
+
+std::shared_ptr<ThumbnailCache> ThumbnailLoader::sharedCache() const
+{
+    return m_shared->cache;
+}
+
+} // namespace vindel
