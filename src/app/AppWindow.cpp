@@ -1,0 +1,58 @@
+#include "app/AppWindow.h"
+
+#include "app/Colours.h"
+
+#include <QCloseEvent>
+
+namespace vindel {
+
+AppWindow::AppWindow(AppContext &context, const QString &className, const QString &caption, QSize designSize)
+    : QWidget(nullptr), ctx(context)
+{
+    setObjectName(className);
+    setWindowTitle(caption);
+    if (designSize.isValid())
+        resize(designSize);
+    applyFormColor();
+    ctx.addWindow(this);
+}
+
+AppWindow::~AppWindow() { ctx.removeWindow(this); }
+
+void AppWindow::showOver(QWidget *opener)
+{
+    m_opener = opener;
+    if (opener)
+        opener->setEnabled(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void AppWindow::closeAndReturn()
+{
+    QPointer<QWidget> opener = m_opener;
+    m_opener = nullptr;
+    if (opener)
+        opener->setEnabled(true);
+    hide();
+    if (opener)
+        opener->activateWindow();
+}
+
+void AppWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && m_opener)
+        closeAndReturn();
+}
+
+void AppWindow::applyFormColor() { setBackground(this, ctx.state.FormColor); }
+
+// A report window's caption is its name without the class prefix.
+ReportWindow::ReportWindow(AppContext &context, const QString &className)
+    : AppWindow(context, className, className.mid(1))
+{
+}
+
+} // namespace vindel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/AppContext.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace vindel {
+
+// A window of the program: created once at start, shown and hidden as needed. Its object name is
+// its class name. It takes the background colour FormColor when it is created.
+class AppWindow : public QWidget {
+    Q_OBJECT
+public:
+    AppWindow(AppContext &context, const QString &className, const QString &caption, QSize designSize = {});
+    ~AppWindow() override;
+
+    AppContext &context() const { return ctx; }
+
+    // Mode and origin flag that other windows set before opening this one.
+    int tag = 0;
+
+    // The dialog convention: the opener is disabled while this window is shown; closing it
+    // (its buttons or the title bar) enables the opener again and returns to it.
+    void showOver(QWidget *opener);
+    void closeAndReturn();
+
+protected:
+    void applyFormColor();
+    void closeEvent(QCloseEvent *event) override;
+    AppContext &ctx;
+
+private:
+    QPointer<QWidget> m_opener;
+};
+
+// A window that only holds a printed report's layout; it is never shown itself.
+class ReportWindow : public AppWindow {
+    Q_OBJECT
+public:
+    ReportWindow(AppContext &context, const QString &className);
+};
+
+} // namespace vindel

@@ -1,0 +1,135 @@
+#include "app/QtPrompter.h"
+
+#include "app/WheelHook.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QToolBar>
+
+namespace vindel {
+
+namespace {
+
+QWidget *owner() { return QApplication::activeWindow(); }
+
+// Boxes carry the application title, as the original platform's message boxes do.
+QString boxTitle() { return QApplication::applicationName(); }
+
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, boxTitle(), text, QMessageBox::Yes | QMessageBox::No, owner());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+void QtPrompter::information(const QString &text) { QMessageBox::information(owner(), boxTitle(), text); }
+
+void QtPrompter::error(const QString &text) { QMessageBox::critical(owner(), boxTitle(), text); }
+
+void QtPrompter::warning(const QString &text) { QMessageBox::warning(owner(), boxTitle(), text); }
+
+bool QtPrompter::confirm(const QString &text) { return ask(QMessageBox::Question, text) == QMessageBox::Yes; }
+
+bool QtPrompter::warningYesNo(const QString &text) { return ask(QMessageBox::Warning, text) == QMessageBox::Yes; }
+
+std::optional<QString> QtPrompter::inputText(const QString &title, const QString &label, const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner(), title, label, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> QtPrompter::openFile(const QString &title, const QString &startFolder, const QString &filter)
+{
+    const QString file = QFileDialog::getOpenFileName(owner(), title, startFolder, filter);
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
+}
+
+std::optional<QString> QtPrompter::chooseFolder(const QString &title, const QString &startFolder)
+{
+    const QString folder = QFileDialog::getExistingDirectory(owner(), title, startFolder);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
+std::optional<QColor> QtPrompter::colour(const QColor &initial)
+{
+    const QColor c = QColorDialog::getColor(initial, owner());
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+std::optional<QFont> QtPrompter::font(const QFont &initial)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial, owner());
+    if (!ok)
+        return std::nullopt;
+    return f;
+}
+
+bool QtPrompter::printSetup(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, owner());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrompter::showReportPreview(const QString &title, const std::function<void(QPrinter *)> &render)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, owner());
+    preview.setWindowTitle(title);
+    markAsReportPreview(&preview);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *p) { render(p); });
+    if (QToolBar *bar = preview.findChild<QToolBar *>()) {
+        QAction *pdf = bar->addAction(QStringLiteral("PDF speichern"));
+        QObject::connect(pdf, &QAction::triggered, &preview, [&] {
+            QString file = QFileDialog::getSaveFileName(&preview, QStringLiteral("PDF speichern"), QString(),
+                                                        QStringLiteral("PDF (*.pdf)"));
+            if (file.isEmpty())
+                return;
+            if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+                file += QStringLiteral(".pdf");
+            QPrinter pdfPrinter(QPrinter::HighResolution);
+            pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
+            pdfPrinter.setOutputFileName(file);
+            pdfPrinter.setPageLayout(printer.pageLayout());
+            render(&pdfPrinter);
+        });
+    }
+    preview.exec();
+}
+
+bool QtPrompter::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
+
+bool QtPrompter::startProgram(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+QDate QtPrompter::today() { return QDate::currentDate(); }
+
+QDateTime QtPrompter::now() { return QDateTime::currentDateTime(); }
+
+} // namespace vindel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/AppWindow.h"
+
+namespace vindel {
+
+class TGattung : public AppWindow {
+    Q_OBJECT
+public:
+    explicit TGattung(AppContext &context);
+};
+
+} // namespace vindel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/AppWindow.h"
+
+namespace vindel {
+
+class TDruckauswahl : public AppWindow {
+    Q_OBJECT
+public:
+    explicit TDruckauswahl(AppContext &context);
+};
+
+} // namespace vindel

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/Prompter.h"
+
+#include <QList>
+#include <QQueue>
+#include <QVariant>
+
+namespace vindel::test {
+
+struct ShownMessage {
+    MessageKind kind;
+    QString text;
+};
+
+// A dialog other than a message box: which one and what it was asked for.
+struct DialogCall {
+    QString dialog; // "inputText", "openFile", "chooseFolder", "colour", "font", "printSetup",
+                    // "reportPreview", "openUrl", "startProgram"
+    QString detail; // title, start folder, URL or program with arguments
+};
+
+// The dialog seam for tests: answers come from queues, every message and dialog is recorded.
+// A question that finds its queue empty is answered No / Cancel and listed in unanswered().
+class ScriptedPrompter : public Prompter {
+public:
+    ScriptedPrompter();
+
+    // Answers, used in the order queued.
+    void answerYes(int times = 1);
+    void answerNo(int times = 1);
+    void queueText(const std::optional<QString> &text); // nullopt: Cancel
+    void queueFile(const std::optional<QString> &path);
+    void queueFolder(const std::optional<QString> &path);
+    void queueColour(const std::optional<QColor> &colour);
+    void queueFont(const std::optional<QFont> &font);
+    void queuePrintSetup(bool accepted);
+    void setToday(const QDate &date); // also sets now() to that day, 12:00
+    void setNow(const QDateTime &now);
+
+    // What was shown.
+    const QList<ShownMessage> &messages() const { return m_messages; }
+    QStringList messageTexts() const;
+    QStringList messageTexts(MessageKind kind) const;
+    const QList<DialogCall> &dialogs() const { return m_dialogs; }
+    QStringList unanswered() const { return m_unanswered; }
+    // Answers queued but never asked for.
+    int pendingAnswers() const;
+    void clearRecords();
+
+    // Reports are rendered into a PDF file so that their painting runs; this replaces that.
+    std::function<void(const QString &title, const std::function<void(QPrinter *)> &render)> previewHandler;
+
+    void information(const QString &text) override;
+    void error(const QString &text) override;
+    void warning(const QString &text) override;
+    bool confirm(const QString &text) override;
+    bool warningYesNo(const QString &text) override;
+    std::optional<QString> inputText(const QString &title, const QString &label, const QString &initial) override;
+    std::optional<QString> openFile(const QString &title, const QString &startFolder, const QString &filter) override;
+    std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) override;
+    std::optional<QColor> colour(const QColor &initial) override;
+    std::optional<QFont> font(const QFont &initial) override;
+    bool printSetup(QPrinter &printer) override;
+    void showReportPreview(const QString &title, const std::function<void(QPrinter *)> &render) override;
+    bool openUrl(const QUrl &url) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
+    QDate today() override;
+    QDateTime now() override;
+
+private:
+    template <class T> std::optional<T> take(QQueue<std::optional<T>> &queue, const QString &what);
+    bool takeAnswer(MessageKind kind, const QString &text);
+
+    QList<ShownMessage> m_messages;
+    QList<DialogCall> m_dialogs;
+    QStringList m_unanswered;
+    QQueue<bool> m_answers;
+    QQueue<std::optional<QString>> m_texts, m_files, m_folders;
+    QQueue<std::optional<QColor>> m_colours;
+    QQueue<std::optional<QFont>> m_fonts;
+    QQueue<bool> m_printSetups;
+    std::optional<QDateTime> m_now;
+};
+
+QString kindName(MessageKind kind);
+
+} // namespace vindel::test
