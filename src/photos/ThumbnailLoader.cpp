@@ -138,7 +138,7 @@ quint64 ThumbnailLoader::request(int requester, const QString &path, QSize frame
         }
     }
     if (now)
-        deliver(requester, ticket, *now);
+        deliver(requester, ticket, *now, false);
     return ticket;
 }
 
@@ -201,14 +201,13 @@ void ThumbnailLoader::work(std::shared_ptr<Shared> shared)
         } else if (!s.receiver || !s.isLive(job->requester, job->ticket)) {
             ++s.stats.decodesStale;
         } else {
-            ++s.stats.decodesDelivered;
             // Posted while holding the lock: the loader cannot be destroyed in between, and if it
             // is destroyed before the event runs, Qt discards the event with it.
             ThumbnailLoader *receiver = s.receiver;
             QMetaObject::invokeMethod(
                 receiver,
                 [receiver, requester = job->requester, ticket = job->ticket, result = std::move(result)] {
-                    receiver->deliver(requester, ticket, result);
+                    receiver->deliver(requester, ticket, result, true);
                 },
                 Qt::QueuedConnection);
         }
@@ -216,12 +215,15 @@ void ThumbnailLoader::work(std::shared_ptr<Shared> shared)
     }
 }
 
-void ThumbnailLoader::deliver(int requester, quint64 ticket, const PhotoLoadResult &result)
+void ThumbnailLoader::deliver(int requester, quint64 ticket, const PhotoLoadResult &result, bool decoded)
 {
     {
         std::lock_guard lock(m_shared->mutex);
         // Checked again here: the user may have moved on after the worker posted the result.
-        if (!m_shared->isLive(requester, ticket))
+        const bool live = m_shared->isLive(requester, ticket);
+        if (decoded)
+            ++(live ? m_shared->stats.decodesDelivered : m_shared->stats.decodesStale);
+        if (!live)
             return;
         m_shared->live.erase(requester);
     }

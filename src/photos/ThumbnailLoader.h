@@ -20,6 +20,7 @@ struct ThumbnailStats {
     qint64 decodesDelivered = 0;
     qint64 decodesAbandoned = 0;     // stopped part-way because the requester moved on
     qint64 decodesStale = 0;         // finished, but the requester had moved on (result only cached)
+                                     // (counted when the answer reaches the loader's thread)
     qint64 droppedBeforeDecode = 0;  // replaced in the queue before a worker took them
     int maxQueued = 0;               // most requests waiting at one time
     int maxRunning = 0;
@@ -69,7 +70,7 @@ signals:
 
 private:
     struct Shared;
-    void deliver(int requester, quint64 ticket, const PhotoLoadResult &result);
+    void deliver(int requester, quint64 ticket, const PhotoLoadResult &result, bool decoded);
     void startWorkerLocked();
     static void work(std::shared_ptr<Shared> shared);
 
