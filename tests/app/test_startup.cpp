@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,7 @@ private slots:
     void mainWindowFrame();
     void pagesAndTabCaptions();
     void missingDatabaseStopsBeforeAnyWindow();
+    void unconvertibleAccessFileStops();
     void currentDatabaseShowsNoMessage();
     void categoryListsAndCounts();
     void oldDatabaseWithoutColoursGetsDefaults();
@@ -164,6 +166,21 @@ void TestStartup::missingDatabaseStopsBeforeAnyWindow()
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
     QCOMPARE(QDir(app.programDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void TestStartup::unconvertibleAccessFileStops()
+{
+    AppFixture app(AppFixture::Options{false});
+    const QString damaged = QStringLiteral(VINDEL_TEST_DATA "/access/damaged-truncated.mdb");
+    QVERIFY(QFile::copy(damaged, app.databasePath()));
+    QVERIFY(!app.start());
+    QCOMPARE(app.prompter().messages().size(), 1);
+    QCOMPARE(app.prompter().messages()[0].kind, MessageKind::Error);
+    QVERIFY(!app.prompter().messages()[0].text.isEmpty());
+    QVERIFY(app.windows().empty());
+    QFile original(app.databasePath()), copy(damaged);
+    QVERIFY(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), copy.readAll());
 }
 
 void TestStartup::currentDatabaseShowsNoMessage()

@@ -12,6 +12,7 @@
 #include "catalogue/DetailsPage.h"
 #include "data/SchemaUpgrade.h"
 #include "data/StartupData.h"
+#include "import/LegacyImport.h"
 #include "catalogue/HauptansichtPage.h"
 #include "catalogue/NeuePflanzePage.h"
 #include "contacts/KontaktePage.h"
@@ -126,6 +127,8 @@ TPflanzendatenbank::StartupResult TPflanzendatenbank::runStartup()
                                                     "\"Pflanzen.mdb\" ins Programmverzeichnis."));
             return StartupResult::Stopped;
         }
+        if (!convertAccessDatabase())
+            return StartupResult::Stopped;
         connectDatabase();
         upgradeSchema();
         openTables();
@@ -155,6 +158,23 @@ TPflanzendatenbank::StartupResult TPflanzendatenbank::runStartup()
 bool TPflanzendatenbank::databaseFilePresent()
 {
     return QFileInfo(ctx.state.ProgramDir + QStringLiteral("Pflanzen.mdb")).isFile();
+}
+
+// A Pflanzen.mdb that is still an Access file is converted once, before the connection.
+bool TPflanzendatenbank::convertAccessDatabase()
+{
+    const LegacyImport::Outcome outcome = importLegacyDatabase(ctx.state.ProgramDir);
+    switch (outcome.result) {
+    case LegacyImport::Result::NotJet:
+        return true;
+    case LegacyImport::Result::Imported:
+        ctx.prompter.information(outcome.message);
+        return true;
+    case LegacyImport::Result::Failed:
+        ctx.prompter.error(outcome.message);
+        return false;
+    }
+    return false;
 }
 
 void TPflanzendatenbank::connectDatabase()

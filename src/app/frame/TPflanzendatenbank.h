@@ -75,6 +75,7 @@ private:
     // Steps of the start-up sequence.
     StartupResult runStartup();
     bool databaseFilePresent();
+    bool convertAccessDatabase();
     void connectDatabase();
     void upgradeSchema();
     void openTables();
