@@ -92,9 +92,11 @@ QRect DesignLayout::placed(const Entry &e, QSize parentSize) const
 void DesignLayout::setGeometry(const QRect &rect)
 {
     QLayout::setGeometry(rect);
+    // Design coordinates count from the parent's top-left corner, a group box's title included.
+    const QRect area = parentWidget() ? parentWidget()->rect() : rect;
     // Widgets get exactly their rectangle, whatever their own minimum sizes say.
     for (const Entry &e : m_entries) {
-        const QRect r = placed(e, rect.size()).translated(rect.topLeft());
+        const QRect r = placed(e, area.size()).translated(area.topLeft());
         if (QWidget *w = e.item->widget())
             w->setGeometry(r);
         else

@@ -11,6 +11,7 @@ class PageControl : public QTabWidget {
 public:
     explicit PageControl(QWidget *parent = nullptr);
     QRect pageRectFor(QSize size) const;
+    void fitTabs(int width);
 };
 
 } // namespace vindel

@@ -71,6 +71,7 @@ TPflanzendatenbank::TPflanzendatenbank(AppContext &context)
     for (Page *p : m_pageList)
         m_pages->addTab(p, p->caption());
     m_currentPage = m_hauptansicht;
+    m_pages->fitTabs(kDesignSize.width() - 4);
 
     // Pages are designed for the area they get at the window's design size.
     ensurePolished();
