@@ -4,8 +4,11 @@
 #include "photos/JpegDecoder.h"
 #include "photos/PhotoLoader.h"
 
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <jpeglib.h>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -47,6 +50,8 @@ private slots:
     void scaleDenominator_data();
     void scaleDenominator();
     void grayscaleJpeg();
+    void progressiveJpeg();
+    void adobeCmykJpeg();
     void damagedDataIsAnErrorQuietly_data();
     void damagedDataIsAnErrorQuietly();
     void mutatedFilesNeverCrash();
@@ -125,6 +130,75 @@ void DecodingTest::grayscaleJpeg()
     QVERIFY2(r.ok(), qPrintable(r.error));
     QCOMPARE(r.image.size(), QSize(64, 48));
     QVERIFY(near(r.image.pixel(10, 10), QColor(200, 200, 200), 6));
+}
+
+void DecodingTest::progressiveJpeg()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.setQuality(90);
+    QVERIFY(writer.write(quadrants(800, 600)));
+    buffer.close();
+
+    JpegDecodeOptions options;
+    options.boundingBox = QSize(100, 75);
+    JpegDecodeResult r = decodeJpeg(bytes, options);
+    QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(r.image.size(), QSize(100, 75));
+    QVERIFY(near(r.image.pixel(25, 18), Qt::red));
+    QVERIFY(near(r.image.pixel(75, 56), Qt::white));
+    r = decodeJpeg(bytes);
+    QVERIFY(r.ok());
+    QCOMPARE(r.image.size(), QSize(800, 600));
+    QCOMPARE(decodeJpeg(bytes.left(bytes.size() * 2 / 3)).status, JpegDecodeResult::Status::Damaged);
+
+    // All scans are read before the first row comes out; stopping still works there.
+    options.cancelled = [] { return true; };
+    QCOMPARE(decodeJpeg(bytes, options).status, JpegDecodeResult::Status::Cancelled);
+}
+
+// Print shops hand out CMYK JPEGs with an Adobe marker, whose ink values are stored inverted.
+void DecodingTest::adobeCmykJpeg()
+{
+    const int w = 32, h = 16;
+    std::vector<unsigned char> pixels(std::size_t(w * h * 4));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            unsigned char *p = &pixels[std::size_t((y * w + x) * 4)];
+            p[0] = x < w / 2 ? 255 : 0; // no cyan on the left, full cyan on the right
+            p[1] = p[2] = p[3] = 255;   // no magenta, yellow or black
+        }
+    jpeg_compress_struct c;
+    jpeg_error_mgr err;
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    unsigned char *out = nullptr;
+    unsigned long outSize = 0;
+    jpeg_mem_dest(&c, &out, &outSize);
+    c.image_width = w;
+    c.image_height = h;
+    c.input_components = 4;
+    c.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&c);
+    jpeg_set_quality(&c, 95, TRUE);
+    jpeg_start_compress(&c, TRUE);
+    while (c.next_scanline < c.image_height) {
+        JSAMPROW row = &pixels[std::size_t(c.next_scanline * w * 4)];
+        jpeg_write_scanlines(&c, &row, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    const QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(outSize));
+    free(out);
+
+    const JpegDecodeResult r = decodeJpeg(bytes);
+    QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(r.image.size(), QSize(w, h));
+    QVERIFY(near(r.image.pixel(4, 8), Qt::white, 12));
+    QVERIFY(near(r.image.pixel(28, 8), Qt::cyan, 12));
 }
 
 void DecodingTest::damagedDataIsAnErrorQuietly_data()
