@@ -52,6 +52,7 @@ private slots:
     void photoDirDefault();
     void showSetsCalendarYearAndDiaryCaption();
     void closingEndsTheProgram();
+    void databaseErrorInAHandlerIsReported();
 };
 
 void TestStartup::windowsInOrderWithCaptions()
@@ -355,6 +356,31 @@ void TestStartup::closingEndsTheProgram()
     QVERIFY(app.mainWindow()->close());
     QVERIFY(app.ended());
     QCOMPARE(app.prompter().messageTexts(), QStringList());
+}
+
+namespace {
+// An event handler whose database operation fails.
+class FailingHandler : public QObject {
+public:
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::User)
+            throw DatabaseError(QStringLiteral("Die Tabelle »Pflanzen« ist nicht geöffnet."));
+        return QObject::event(e);
+    }
+};
+} // namespace
+
+void TestStartup::databaseErrorInAHandlerIsReported()
+{
+    AppFixture app;
+    QVERIFY(app.start());
+    FailingHandler handler;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&handler, &event);
+    QCOMPARE(app.prompter().messageTexts(MessageKind::Error),
+             QStringList{QStringLiteral("Die Tabelle »Pflanzen« ist nicht geöffnet.")});
+    QVERIFY(app.mainWindow()->isVisible());
 }
 
 VINDEL_TEST_MAIN(TestStartup)

@@ -23,6 +23,7 @@ void TestWaitWindow::showsPhotoCountAndBusyCursor()
     QVERIFY(app.start());
     auto *wait = app.find<TWarten>("TWarten");
     QVERIFY(wait);
+    QCOMPARE(app.context().window<TWarten>(), wait);
     QCOMPARE(wait->windowTitle(), QStringLiteral("Warten"));
     QCOMPARE(wait->size(), QSize(644, 219));
     QCOMPARE(app.find<QLabel>("Label1")->text(),
