@@ -214,32 +214,23 @@ Translation translate(const QString &jetSql)
     if (tk[0].is("SELECT") && tk.size() > 2 && tk[1].is("TOP") && tk[2].kind == TokenKind::Number)
         return {QStringLiteral("SELECT %1 LIMIT %2").arg(render(tk, 3), tk[2].text), std::nullopt};
 
-    if (tk[0].is("ALTER") && tk.size() > 4 && tk[1].is("TABLE")) {
+    // ALTER TABLE t ADD [COLUMN] c type | ALTER TABLE t ALTER [COLUMN] c type
+    if (tk[0].is("ALTER") && tk.size() > 4 && tk[1].is("TABLE") && (tk[3].is("ADD") || tk[3].is("ALTER"))) {
         const QString table = nameOf(tk[2]);
-        size_t i = 3;
-        if (tk[i].is("ADD")) {
+        const bool adding = tk[3].is("ADD");
+        size_t i = 4;
+        if (tk[i].is("COLUMN"))
             ++i;
-            if (i < tk.size() && tk[i].is("COLUMN"))
-                ++i;
-            if (i >= tk.size())
-                throw DatabaseError(QStringLiteral("Ungültige SQL-Anweisung: Spaltenname fehlt"));
-            const QString column = nameOf(tk[i++]);
-            const ColumnDef def = readType(tk, i, column);
-            if (def.kind == ColumnKind::AutoNumber)
-                throw DatabaseError(QStringLiteral("Eine Zählerspalte kann nicht nachträglich angefügt werden"));
-            return {QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(Schema::quoteIdentifier(table), columnSql(def)),
-                    std::nullopt};
-        }
-        if (tk[i].is("ALTER")) {
-            ++i;
-            if (i < tk.size() && tk[i].is("COLUMN"))
-                ++i;
-            if (i >= tk.size())
-                throw DatabaseError(QStringLiteral("Ungültige SQL-Anweisung: Spaltenname fehlt"));
-            const QString column = nameOf(tk[i++]);
-            const ColumnDef def = readType(tk, i, column);
+        if (i >= tk.size())
+            throw DatabaseError(QStringLiteral("Ungültige SQL-Anweisung: Spaltenname fehlt"));
+        const QString column = nameOf(tk[i++]);
+        const ColumnDef def = readType(tk, i, column);
+        if (!adding)
             return {QString(), Translation::ColumnChange{table, column, def.kind, def.width}};
-        }
+        if (def.kind == ColumnKind::AutoNumber)
+            throw DatabaseError(QStringLiteral("Eine Zählerspalte kann nicht nachträglich angefügt werden"));
+        return {QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(Schema::quoteIdentifier(table), columnSql(def)),
+                std::nullopt};
     }
 
     if (tk[0].is("CREATE") && tk.size() > 2 && tk[1].is("TABLE"))
