@@ -1,18 +1,281 @@
 #include "catalogue/DetailsPage.h"
 
+#include "app/Tag.h"
+#include "catalogue/FieldColours.h"
+#include "catalogue/PlantCursor.h"
+
+#include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
 
 namespace vindel {
+
+const QRect DetailsPage::kImage9Design{8, 22, 364, 300};
+
+namespace {
+
+QPlainTextEdit *memo(const char *name)
+{
+    auto *m = new QPlainTextEdit;
+    m->setObjectName(QLatin1String(name));
+    m->setReadOnly(true);
+    return m;
+}
+
+// The web addresses a link field may open: only web pages, whatever else the text names.
+std::optional<QUrl> webAddress(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    const QUrl url = QUrl::fromUserInput(trimmed);
+    if (!url.isValid() || url.host().isEmpty())
+        return std::nullopt;
+    const QString scheme = url.scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        return std::nullopt;
+    return url;
+}
+
+} // namespace
 
 DetailsPage::DetailsPage(AppContext &context)
     : Page(context, QStringLiteral("TabSheet2"), QStringLiteral("Details                 "))
 {
+    DesignLayout *page = design();
+
+    QFont headingFont = font();
+    headingFont.setPixelSize(24);
+    headingFont.setBold(true);
+    headingFont.setItalic(true);
+    Label53 = new QLabel;
+    Label53->setObjectName(QStringLiteral("Label53"));
+    Label53->setFont(headingFont);
+    Label53->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    page->place(Label53, {13, 9, 600, 36});
+    Label52 = new QLabel;
+    Label52->setObjectName(QStringLiteral("Label52"));
+    Label52->setFont(headingFont);
+    Label52->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    page->place(Label52, {10, 8, 600, 36});
+
+    page->place(new QLabel(QStringLiteral("Nr.:")), {620, 20, 36, 22});
+    DetailsNumber = new QLabel;
+    DetailsNumber->setObjectName(QStringLiteral("DetailsNumber"));
+    page->place(DetailsNumber, {656, 20, 120, 22});
+
+    auto caption = [page](const QString &text, const QRect &rect) { page->place(new QLabel(text), rect); };
+    caption(QStringLiteral("Beschreibung :"), {10, 56, 200, 18});
+    Memo3 = memo("Memo3");
+    page->place(Memo3, {10, 74, 295, 200});
+    caption(QStringLiteral("Pflegehinweise:"), {315, 56, 200, 18});
+    Memo4 = memo("Memo4");
+    page->place(Memo4, {315, 74, 295, 200});
+    caption(QStringLiteral("Vermehrung :"), {10, 284, 200, 18});
+    Memo5 = memo("Memo5");
+    page->place(Memo5, {10, 302, 295, 170});
+    caption(QStringLiteral("Düngung :"), {315, 284, 200, 18});
+    Memo1 = memo("Memo1");
+    page->place(Memo1, {315, 302, 295, 170});
+    caption(QStringLiteral("Boden :"), {10, 482, 200, 18});
+    Memo6 = memo("Memo6");
+    page->place(Memo6, {10, 500, 600, 130});
+
     GroupBox9 = new QGroupBox(QStringLiteral("Literaturfoto :"));
     GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
-    design()->place(GroupBox9, {620, 60, 380, 330});
+    page->place(GroupBox9, {620, 60, 380, 330});
+    literatureFrame = new DesignLayout(GroupBox9, {380, 330});
+
     GroupBox8 = new QGroupBox(QStringLiteral("Links zu Webseiten:"));
     GroupBox8->setObjectName(QStringLiteral("GroupBox8"));
-    design()->place(GroupBox8, {620, 560, 380, 130});
+    page->place(GroupBox8, {620, 560, 380, 130});
+    auto *links = new DesignLayout(GroupBox8, {380, 130});
+    auto linkField = [this, links](const char *name, int top) {
+        auto *e = new QLineEdit;
+        e->setObjectName(QLatin1String(name));
+        e->setReadOnly(true);
+        e->setMaxLength(255);
+        e->setToolTip(QStringLiteral("Webseite aufrufen mit Doppelklick"));
+        e->installEventFilter(this);
+        links->place(e, {8, top, 364, 24});
+        return e;
+    };
+    Edit54 = linkField("Edit54", 24);
+    Edit55 = linkField("Edit55", 56);
+    Edit56 = linkField("Edit56", 88);
+
+    DBNavigator1 = new QWidget;
+    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
+    auto *navigation = new QHBoxLayout(DBNavigator1);
+    navigation->setContentsMargins(0, 0, 0, 0);
+    navigation->setSpacing(2);
+    auto navButton = [navigation](const char *name, const QString &text, const QString &hint) {
+        auto *b = new QToolButton;
+        b->setObjectName(QLatin1String(name));
+        b->setText(text);
+        b->setToolTip(hint);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        navigation->addWidget(b);
+        return b;
+    };
+    NavigatorFirst = navButton("NavigatorFirst", QStringLiteral("|◀"), QStringLiteral("Erster Datensatz"));
+    NavigatorPrior = navButton("NavigatorPrior", QStringLiteral("◀"), QStringLiteral("Vorheriger Datensatz"));
+    NavigatorNext = navButton("NavigatorNext", QStringLiteral("▶"), QStringLiteral("Nächster Datensatz"));
+    NavigatorLast = navButton("NavigatorLast", QStringLiteral("▶|"), QStringLiteral("Letzter Datensatz"));
+    page->place(DBNavigator1, {10, 645, 200, 30});
+
+    BitBtn6 = new QPushButton(QStringLiteral("Bearbeiten"));
+    BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
+    page->place(BitBtn6, {330, 645, 170, 30});
+    BitBtn11 = new QPushButton(QStringLiteral("Abbrechen"));
+    BitBtn11->setObjectName(QStringLiteral("BitBtn11"));
+    BitBtn11->hide();
+    page->place(BitBtn11, {510, 645, 100, 30});
+
+    auto handle = [this](auto method) { return [this, method] { ctx.run([this, method] { (this->*method)(); }); }; };
+    connect(BitBtn6, &QPushButton::clicked, this, handle(&DetailsPage::BitBtn6Click));
+    connect(BitBtn11, &QPushButton::clicked, this, handle(&DetailsPage::BitBtn11Click));
+    connect(NavigatorFirst, &QToolButton::clicked, this, handle(&DetailsPage::firstPlant));
+    connect(NavigatorPrior, &QToolButton::clicked, this, handle(&DetailsPage::priorPlant));
+    connect(NavigatorNext, &QToolButton::clicked, this, handle(&DetailsPage::nextPlant));
+    connect(NavigatorLast, &QToolButton::clicked, this, handle(&DetailsPage::lastPlant));
+    setEditable(false);
 }
+
+bool DetailsPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == Edit54)
+            ctx.run([this] { Edit54DblClick(); });
+        else if (watched == Edit55)
+            ctx.run([this] { Edit55DblClick(); });
+        else if (watched == Edit56)
+            ctx.run([this] { Edit56DblClick(); });
+    }
+    return Page::eventFilter(watched, event);
+}
+
+bool DetailsPage::editing() const { return Tag::of(BitBtn6) == 1; }
+
+void DetailsPage::setEditable(bool editable)
+{
+    for (QPlainTextEdit *m : {Memo3, Memo4, Memo5, Memo1, Memo6}) {
+        m->setReadOnly(!editable);
+        paintField(m, editable);
+    }
+    for (QLineEdit *e : {Edit54, Edit55, Edit56}) {
+        e->setReadOnly(!editable);
+        paintField(e, editable);
+    }
+}
+
+void DetailsPage::TabSheet2Show()
+{
+    Table &plants = ctx.tables.Tab_Pflanzen_test;
+    plants.open();
+    ctx.state.CurrentPlantNr = int(plants.integer(QStringLiteral("Nr")));
+    if (auto *number = mainWindowControl<QLabel>(ctx, QStringLiteral("Label125")))
+        DetailsNumber->setText(number->text());
+    // While the main view edits a plant, the current plant must not change under it.
+    auto *mainEdit = mainWindowControl<QPushButton>(ctx, QStringLiteral("BitBtn3"));
+    DBNavigator1->setEnabled(!(mainEdit && Tag::of(mainEdit) == 1));
+}
+
+void DetailsPage::TabSheet2Exit()
+{
+    Table &plants = ctx.tables.Tab_Pflanzen_test;
+    if (plants.active() && !plants.isEmpty())
+        plants.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
+}
+
+void DetailsPage::BitBtn6Click()
+{
+    if (!editing()) {
+        Tag::set(BitBtn6, 1);
+        BitBtn6->setText(QStringLiteral("Änderungen speichern"));
+        BitBtn11->show();
+        setEditable(true);
+        return;
+    }
+    Table &plants = ctx.tables.Tab_Pflanzen_test;
+    plants.open();
+    // No plant, nothing to store into (editing an empty table would append one).
+    if (!plants.isEmpty()) {
+        plants.edit();
+        plants.setValue(QStringLiteral("Düngung"), Memo1->toPlainText());
+        plants.setValue(QStringLiteral("Boden"), Memo6->toPlainText());
+        plants.setValue(QStringLiteral("Beschreibung"), Memo3->toPlainText());
+        plants.setValue(QStringLiteral("Pflege"), Memo4->toPlainText());
+        plants.setValue(QStringLiteral("Vermehrung"), Memo5->toPlainText());
+        plants.setValue(QStringLiteral("Webseite1"), Edit54->text());
+        plants.setValue(QStringLiteral("Webseite2"), Edit55->text());
+        plants.setValue(QStringLiteral("Webseite3"), Edit56->text());
+        try {
+            plants.post();
+        } catch (...) {
+            plants.cancel();
+            throw;
+        }
+        stampLastChange(ctx);
+    }
+    Tag::set(BitBtn6, 0);
+    BitBtn6->setText(QStringLiteral("Bearbeiten"));
+    setEditable(false);
+    BitBtn11->hide();
+    if (!plants.isEmpty())
+        ctx.prompter.information(QStringLiteral("Daten wurden geändert"));
+}
+
+void DetailsPage::BitBtn11Click()
+{
+    Tag::set(BitBtn6, 0);
+    BitBtn6->setText(QStringLiteral("Bearbeiten"));
+    setEditable(false);
+    BitBtn11->hide();
+    // Show the stored texts again rather than what was typed and discarded.
+    Table &plants = ctx.tables.Tab_Pflanzen_test;
+    if (!plants.active() || plants.isEmpty())
+        return;
+    const std::pair<QPlainTextEdit *, const char *> memos[] = {
+        {Memo1, "Düngung"}, {Memo6, "Boden"}, {Memo3, "Beschreibung"}, {Memo4, "Pflege"}, {Memo5, "Vermehrung"}};
+    for (const auto &[field, column] : memos)
+        field->setPlainText(plants.text(QString::fromUtf8(column)));
+    const std::pair<QLineEdit *, const char *> links[] = {
+        {Edit54, "Webseite1"}, {Edit55, "Webseite2"}, {Edit56, "Webseite3"}};
+    for (const auto &[field, column] : links)
+        field->setText(plants.text(QString::fromUtf8(column)));
+}
+
+void DetailsPage::openWebLink(QLineEdit *field)
+{
+    if (const auto url = webAddress(field->text()))
+        ctx.prompter.openUrl(*url);
+}
+
+void DetailsPage::Edit54DblClick() { openWebLink(Edit54); }
+void DetailsPage::Edit55DblClick() { openWebLink(Edit55); }
+void DetailsPage::Edit56DblClick() { openWebLink(Edit56); }
+
+void DetailsPage::navigate(void (Dataset::*move)())
+{
+    Table &plants = ctx.tables.Tab_Pflanzen_test;
+    plants.open();
+    if (plants.isEmpty())
+        return;
+    (plants.*move)();
+    if (auto *number = mainWindowControl<QLabel>(ctx, QStringLiteral("Label125")))
+        DetailsNumber->setText(number->text());
+}
+
+void DetailsPage::firstPlant() { navigate(&Dataset::first); }
+void DetailsPage::priorPlant() { navigate(&Dataset::prior); }
+void DetailsPage::nextPlant() { navigate(&Dataset::next); }
+void DetailsPage::lastPlant() { navigate(&Dataset::last); }
 
 } // namespace vindel

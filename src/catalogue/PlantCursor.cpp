@@ -1,0 +1,63 @@
+#include "catalogue/PlantCursor.h"
+
+#include "app/AppContext.h"
+
+#include <QComboBox>
+
+namespace vindel {
+
+AllPlantsScope::AllPlantsScope(Table &plants, Restore restore)
+    : m_plants(plants), m_guard(plants), m_restore(restore)
+{
+    m_plants.open();
+    m_wasFiltered = m_plants.filtered();
+    m_sort = m_plants.sort();
+    m_id = m_plants.isEmpty() ? 0 : m_plants.integer(QStringLiteral("ID"));
+    m_plants.setFiltered(false);
+}
+
+AllPlantsScope::~AllPlantsScope()
+{
+    // Runs on error paths too; a failure here must not replace the error being reported.
+    try {
+        if (!m_plants.active())
+            return;
+        if (m_restore == RestoreSort && m_plants.sort() != m_sort)
+            m_plants.setSort(m_sort);
+        m_plants.setFiltered(m_wasFiltered);
+        if (m_id != 0)
+            m_plants.locate(QStringLiteral("ID"), m_id);
+    } catch (...) {
+    }
+}
+
+void stampLastChange(AppContext &ctx)
+{
+    Table &settings = ctx.tables.Tab_Stammdaten;
+    settings.open();
+    settings.edit();
+    settings.setValue(QStringLiteral("Letzte"), ctx.prompter.now());
+    settings.post();
+    settings.close();
+    settings.open();
+}
+
+void reapplyCatalogueSort(AppContext &ctx)
+{
+    Table &plants = ctx.tables.Tab_Pflanzen_test;
+    NestedGuard guard(plants);
+    plants.open();
+    if (auto *sortBox = mainWindowControl<QComboBox>(ctx, QStringLiteral("ComboBox8"))) {
+        const QString choice = sortBox->currentText();
+        if (choice == QLatin1String("A - Z"))
+            plants.setIndexFieldNames(QStringLiteral("Namen"));
+        else if (choice == QLatin1String("nach Nummern"))
+            plants.setIndexFieldNames(QStringLiteral("Nr"));
+    } else {
+        plants.setIndexFieldNames(QStringLiteral("Namen"));
+    }
+    plants.first();
+    plants.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
+}
+
+} // namespace vindel

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "data/Dataset.h"
+
+#include <QWidget>
+
+namespace vindel {
+
+// Holds a table object's scroll guard for a scope and gives back the tag it found, so a guard
+// that an editing mode holds for longer survives the operations that run inside it.
+class NestedGuard {
+public:
+    explicit NestedGuard(Dataset &dataset) : m_dataset(dataset), m_previous(dataset.tag) { dataset.tag = 1; }
+    ~NestedGuard() { m_dataset.tag = m_previous; }
+    NestedGuard(const NestedGuard &) = delete;
+    NestedGuard &operator=(const NestedGuard &) = delete;
+
+private:
+    Dataset &m_dataset;
+    int m_previous;
+};
+
+// A scope in which every plant is visible: the scroll guard is held and the filter is off. On
+// leaving, the filter is switched back to the state it was in (a filter that was off stays off),
+// the sort is restored when asked for, and the cursor goes back to the row it was on (by ID).
+class AllPlantsScope {
+public:
+    enum Restore { KeepSort, RestoreSort };
+    explicit AllPlantsScope(Table &plants, Restore restore = KeepSort);
+    ~AllPlantsScope();
+    AllPlantsScope(const AllPlantsScope &) = delete;
+    AllPlantsScope &operator=(const AllPlantsScope &) = delete;
+
+    // The row to go back to on leaving (default: the row current on entry; 0 leaves the cursor
+    // on the first row of the restored view).
+    void returnTo(qint64 plantId) { m_id = plantId; }
+
+private:
+    Table &m_plants;
+    NestedGuard m_guard;
+    bool m_wasFiltered;
+    QString m_sort;
+    Restore m_restore;
+    qint64 m_id;
+};
+
+// Stamps Stammdaten.Letzte with the prompter's "now"; every saving operation does this.
+void stampLastChange(AppContext &ctx);
+
+// The catalogue's plant order as its sort box "ComboBox8" chooses it ("A - Z" by name,
+// "nach Nummern" by number, the empty item keeps the order), then the cursor on CurrentPlantId.
+// Runs under the scroll guard, so the plant that was current stays current.
+void reapplyCatalogueSort(AppContext &ctx);
+
+// A control of the main window by its object name; nullptr without a main window or control.
+template <class T> T *mainWindowControl(AppContext &ctx, const QString &objectName)
+{
+    QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr;
+    return main ? main->findChild<T *>(objectName) : nullptr;
+}
+
+} // namespace vindel
