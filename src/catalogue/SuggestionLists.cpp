@@ -69,6 +69,7 @@ QStringList SuggestionLists::fromComboboxListe(const QString &column)
 {
     Table &list = m_tables.Tab_Combobox;
     list.open();
+    list.refresh(); // nothing cached: what the file holds now
     list.setIndexFieldNames(column);
     return distinctValues(list, column);
 }

@@ -26,9 +26,9 @@ void TestWaitWindow::showsPhotoCountAndBusyCursor()
     QCOMPARE(app.context().window<TWarten>(), wait);
     QCOMPARE(wait->windowTitle(), QStringLiteral("Warten"));
     QCOMPARE(wait->size(), QSize(644, 219));
-    QCOMPARE(app.find<QLabel>("Label1")->text(),
+    QCOMPARE(wait->findChild<QLabel *>("Label1")->text(),
              QStringLiteral("Bitte warten Sie, das Kopieren der Fotos wird durchgeführt."));
-    QVERIFY(app.find<QLabel>("Label1")->font().bold());
+    QVERIFY(wait->findChild<QLabel *>("Label1")->font().bold());
     auto *progress = wait->findChild<QProgressBar *>("ProgressBar1");
     QVERIFY(progress && progress->isHidden() && !progress->isEnabled());
     QCOMPARE(progress->maximum(), 100);
