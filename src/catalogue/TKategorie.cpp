@@ -1,9 +1,186 @@
 #include "catalogue/TKategorie.h"
 
+#include "app/DesignLayout.h"
+#include "app/ScrollGuard.h"
+#include "app/Tag.h"
+#include "catalogue/HauptansichtPage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
 namespace vindel {
 
-TKategorie::TKategorie(AppContext &context) : AppWindow(context, QStringLiteral("TKategorie"), QStringLiteral("Kategorie"), {416, 264})
+namespace {
+const QString kAll = QStringLiteral(" Alle");
+} // namespace
+
+TKategorie::TKategorie(AppContext &context)
+    : AppWindow(context, QStringLiteral("TKategorie"), QStringLiteral("Kategorie"), {416, 264})
 {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    auto *layout = new DesignLayout(this, {416, 264});
+    Label1 = new QLabel;
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont f = Label1->font();
+    f.setBold(true);
+    f.setPixelSize(18);
+    Label1->setFont(f);
+    layout->place(Label1, {20, 16, 376, 28});
+    Label2 = new QLabel;
+    Label2->setObjectName(QStringLiteral("Label2"));
+    layout->place(Label2, {20, 66, 90, 22});
+    Edit1 = new QLineEdit;
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(50);
+    layout->place(Edit1, {112, 64, 280, 24});
+    Label4 = new QLabel(QStringLiteral("Der geänderte Name der Kategorie wird bei allen Gattungen und Pflanzen dieser "
+                                       "Kategorie entsprechend geändert!"));
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setWordWrap(true);
+    Label4->hide();
+    layout->place(Label4, {20, 104, 376, 70});
+    SaveButton = new QPushButton(QStringLiteral("Speichern"));
+    SaveButton->setObjectName(QStringLiteral("SaveButton"));
+    layout->place(SaveButton, {80, 200, 110, 32});
+    CancelButton = new QPushButton(QStringLiteral("Abbrechen"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    layout->place(CancelButton, {226, 200, 110, 32});
+
+    connect(Edit1, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!text.isEmpty())
+            SaveButton->setEnabled(true);
+    });
+    connect(SaveButton, &QPushButton::clicked, this, [this] { ctx.run([this] { SaveClick(); }); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { ctx.run([this] { CancelClick(); }); });
+}
+
+HauptansichtPage *TKategorie::page() const
+{
+    QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr;
+    return main ? main->findChild<HauptansichtPage *>() : nullptr;
+}
+
+void TKategorie::showEvent(QShowEvent *event)
+{
+    AppWindow::showEvent(event);
+    if (QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr)
+        move(main->geometry().center() - QPoint(width() / 2, height() / 2));
+    ctx.run([this] { FormActivate(); });
+}
+
+void TKategorie::FormActivate()
+{
+    HauptansichtPage *p = page();
+    Table &categories = ctx.tables.Tab_Kate_test;
+    categories.open();
+    m_oldName = categories.text(QStringLiteral("Namen"));
+    const bool renaming = p && Tag::of(p->BitBtn42) == 1;
+    const QSignalBlocker blocker(Edit1);
+    if (renaming) {
+        Label1->setText(QStringLiteral("Kategorie ändern"));
+        Label2->setText(QStringLiteral("Name:"));
+        Label4->show();
+        if (m_oldName != kAll)
+            Edit1->setText(m_oldName);
+    } else {
+        Label1->setText(QStringLiteral("Neue Kategorie anlegen"));
+        Label2->setText(QStringLiteral("Neuer Name:"));
+        Label4->hide();
+        Edit1->clear();
+    }
+    SaveButton->setEnabled(false);
+    Edit1->setFocus();
+}
+
+void TKategorie::clearFlags()
+{
+    if (HauptansichtPage *p = page()) {
+        Tag::set(p->BitBtn41, 0);
+        Tag::set(p->BitBtn42, 0);
+    }
+}
+
+void TKategorie::SaveClick()
+{
+    HauptansichtPage *p = page();
+    DataTables &t = ctx.tables;
+    Table &categories = t.Tab_Kate_test;
+    Table &genera = t.Tab_Gattung;
+    Table &plants = t.Tab_Pflanzen_test;
+    const bool renaming = p && Tag::of(p->BitBtn42) == 1;
+    const QString newName = Edit1->text();
+    // A category without a name would empty the category of every plant it is renamed with.
+    if (newName.isEmpty()) {
+        ctx.prompter.error(QStringLiteral("Bitte geben Sie einen Namen für die Kategorie ein!"));
+        Edit1->setFocus();
+        return;
+    }
+    {
+        ScrollGuard guard{&categories, &genera, &plants};
+        categories.open();
+        genera.open();
+        plants.open();
+        const bool plantsFiltered = plants.filtered();
+        const bool generaFiltered = genera.filtered();
+        try {
+            // The new name and every row that carries the old one change together, or not at all.
+            Transaction transaction(t.db);
+            if (!renaming)
+                categories.append();
+            categories.edit();
+            categories.setValue(QStringLiteral("Namen"), newName);
+            categories.post();
+            categories.refresh();
+            categories.close();
+            categories.open();
+            categories.setIndexFieldNames(QStringLiteral("Namen"));
+            categories.first();
+
+            plants.setFiltered(false);
+            plants.first();
+            if (renaming) {
+                for (; !plants.eof(); plants.next()) {
+                    if (plants.text(QStringLiteral("Kategorie")) == m_oldName) {
+                        plants.edit();
+                        plants.setValue(QStringLiteral("Kategorie"), newName);
+                        plants.post();
+                    }
+                }
+                genera.setFiltered(false);
+                for (genera.first(); !genera.eof(); genera.next()) {
+                    if (genera.text(QStringLiteral("Kategorie")) == m_oldName) {
+                        genera.edit();
+                        genera.setValue(QStringLiteral("Kategorie"), newName);
+                        genera.post();
+                    }
+                }
+                genera.setFiltered(generaFiltered);
+            }
+            plants.setFiltered(plantsFiltered);
+            transaction.commit();
+        } catch (...) {
+            genera.setFiltered(generaFiltered);
+            plants.setFiltered(plantsFiltered);
+            throw;
+        }
+        if (p)
+            p->rebuildCategoryLists();
+        // After a rename the old name is gone and the first category stays current.
+        categories.first();
+        categories.locate(QStringLiteral("Namen"), m_oldName);
+    }
+    clearFlags();
+    if (p)
+        p->Kategoriezeigen();
+    closeAndReturn();
+}
+
+void TKategorie::CancelClick()
+{
+    clearFlags();
+    closeAndReturn();
 }
 
 } // namespace vindel

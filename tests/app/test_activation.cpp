@@ -157,6 +157,7 @@ void TestActivation::activationRelocatesCursorsAndCounts()
     QVERIFY(app.start());
     DataTables &t = app.tables();
     // Another window moved the cursors for its own purposes; the IDs say where they belong.
+    t.Tab_Kate_test.tag = t.Tab_Gattung.tag = t.Tab_Pflanzen_test.tag = 1;
     t.Tab_Kate_test.locate("Namen", "Stauden");
     const int stauden = int(t.Tab_Kate_test.integer("ID"));
     t.Tab_Gattung.locate("Familie", "Aloe");
@@ -167,15 +168,15 @@ void TestActivation::activationRelocatesCursorsAndCounts()
     app.state().CurrentGenusId = aloe;
     app.state().CurrentPlantId = plant3;
     {
-        t.Tab_Kate_test.tag = 1;
+        // All moved under the scroll guard, so the display chain does not make them current.
         t.Tab_Kate_test.first();
         t.Tab_Gattung.first();
         t.Tab_Pflanzen_test.first();
-        t.Tab_Kate_test.tag = 0;
+        t.Tab_Gattung.setFilter("(Familie LIKE ' Alle') OR (Familie LIKE 'Aloe')");
+        t.Tab_Gattung.setFiltered(true);
+        t.Tab_Gattung.locate("Familie", " Alle");
+        t.Tab_Kate_test.tag = t.Tab_Gattung.tag = t.Tab_Pflanzen_test.tag = 0;
     }
-    t.Tab_Gattung.setFilter("(Familie LIKE ' Alle') OR (Familie LIKE 'Aloe')");
-    t.Tab_Gattung.setFiltered(true);
-    t.Tab_Gattung.locate("Familie", " Alle");
 
     QSignalSpy categoryMoves(&t.Tab_Kate_test, &Dataset::afterScroll);
     QVERIFY(visitAndReturn(app, "TAktionen"));

@@ -1,0 +1,162 @@
+// The "+", "-" and "?" buttons of the category and genus boxes, and the category lists.
+#include "app/AppWindow.h"
+#include "app/DataGrid.h"
+#include "app/ScrollGuard.h"
+#include "app/Tag.h"
+#include "catalogue/HauptansichtPage.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace vindel {
+
+namespace {
+
+const QString kAll = QStringLiteral(" Alle");
+
+void showDialog(AppContext &ctx, const char *className, QWidget *opener)
+{
+    if (AppWindow *w = ctx.window(QLatin1String(className)))
+        w->showOver(opener);
+}
+
+} // namespace
+
+void HauptansichtPage::rebuildCategoryLists()
+{
+    Table &categories = ctx.tables.Tab_Kate_test;
+    QComboBox *lists[] = {qobject_cast<QComboBox *>(mainControl(QStringLiteral("ComboBox1"))), ComboBox2};
+    for (QComboBox *list : lists)
+        if (list)
+            list->clear();
+    // Callers may hold the guard already; it stays as they set it.
+    const int tagBefore = categories.tag;
+    categories.tag = 1;
+    struct Restore {
+        Table &table;
+        int tag;
+        ~Restore() { table.tag = tag; }
+    } restore{categories, tagBefore};
+    categories.open();
+    categories.first();
+    QString previous;
+    while (!categories.eof()) {
+        const QString name = categories.text(QStringLiteral("Namen"));
+        if (name != previous && name != kAll)
+            for (QComboBox *list : lists)
+                if (list)
+                    list->addItem(name);
+        previous = name;
+        categories.next();
+    }
+    for (QComboBox *list : lists)
+        if (list && list->count() > 0)
+            list->setCurrentIndex(0);
+}
+
+void HauptansichtPage::BitBtn41Click()
+{
+    Tag::set(BitBtn41, 1);
+    showDialog(ctx, "TKategorie", window());
+}
+
+void HauptansichtPage::BitBtn42Click()
+{
+    Table &categories = ctx.tables.Tab_Kate_test;
+    categories.open();
+    const QString name = categories.text(QStringLiteral("Namen"));
+    if (name == kAll) {
+        ctx.prompter.error(QStringLiteral("Die Kategorie \"") + name + QStringLiteral("\"\n\nkann nicht geändert werden, "
+                                                                                        "sie ist für das System notwendig!"));
+        return;
+    }
+    Tag::set(BitBtn42, 1);
+    showDialog(ctx, "TKategorie", window());
+}
+
+void HauptansichtPage::BitBtn40Click()
+{
+    DataTables &t = ctx.tables;
+    Table &categories = t.Tab_Kate_test;
+    Table &plants = t.Tab_Pflanzen_test;
+    categories.open();
+    const QString name = categories.text(QStringLiteral("Namen"));
+    if (name == kAll) {
+        ctx.prompter.error(QStringLiteral("Die Kategorie \"") + name + QStringLiteral("\"\n\nkann nicht gelöscht werden, "
+                                                                                        "sie ist für das System notwendig!"));
+        return;
+    }
+    if (!categories.locate(QStringLiteral("Namen"), name))
+        return;
+    if (ctx.prompter.confirm(QStringLiteral("Die Kategorie \"") + name
+                             + QStringLiteral("\" wirklich löschen? \n\nHinweis: \n\nEs wird bei den Pflanzen der "
+                                              "gelöschten Kategorie ein leeres Feld eingetragen ! "))) {
+        {
+            // Emptying the plants' category and deleting the row succeed or fail together.
+            ScrollGuard guard{&categories, &plants};
+            plants.open();
+            const bool wasFiltered = plants.filtered();
+            try {
+                Transaction transaction(t.db);
+                plants.setFiltered(false);
+                for (plants.first(); !plants.eof(); plants.next()) {
+                    if (plants.text(QStringLiteral("Kategorie")) == name) {
+                        plants.edit();
+                        plants.setValue(QStringLiteral("Kategorie"), QStringLiteral(""));
+                        plants.post();
+                    }
+                }
+                plants.first();
+                categories.remove();
+                transaction.commit();
+            } catch (...) {
+                plants.setFiltered(wasFiltered);
+                throw;
+            }
+            categories.setIndexFieldNames(QStringLiteral("Namen"));
+            rebuildCategoryLists();
+        }
+        categories.first(); // the catalogue shows the first category
+        ctx.prompter.information(QStringLiteral("Kategorie wurde gelöscht! "));
+    }
+    DBGrid1->setFocus();
+}
+
+void HauptansichtPage::BitBtn29Click()
+{
+    Tag::set(BitBtn29, 1);
+    showDialog(ctx, "TGattung", window());
+}
+
+void HauptansichtPage::BitBtn7Click()
+{
+    Table &genera = ctx.tables.Tab_Gattung;
+    genera.open();
+    const QString name = genera.text(QStringLiteral("Familie"));
+    if (name == kAll) {
+        ctx.prompter.error(QStringLiteral("Die Gattung \"") + name + QStringLiteral("\"\n\nkann nicht geändert werden, "
+                                                                                      "sie ist für das System notwendig!"));
+        return;
+    }
+    Tag::set(BitBtn7, 1);
+    showDialog(ctx, "TGattung", window());
+}
+
+void HauptansichtPage::BitBtn30Click()
+{
+    Table &genera = ctx.tables.Tab_Gattung;
+    genera.open();
+    const QString name = genera.text(QStringLiteral("Familie"));
+    if (name == kAll) {
+        ctx.prompter.error(QStringLiteral("Die Gattung \"") + name + QStringLiteral("\"\n\nkann nicht gelöscht werden, "
+                                                                                      "sie ist für das System notwendig!"));
+        return;
+    }
+    if (ctx.prompter.confirm(QStringLiteral("Die Gattung \"") + name + QStringLiteral("\"\n\naus der Kategorie \"")
+                             + genera.text(QStringLiteral("Kategorie")) + QStringLiteral("\"\n\nwirklich löschen? "))) {
+        genera.remove();
+        DBGrid1->setFocus();
+    }
+}
+
+} // namespace vindel
