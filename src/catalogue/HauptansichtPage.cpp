@@ -1,4 +1,5 @@
 #include "catalogue/HauptansichtPage.h"
+#include "catalogue/PlantEditing.h"
 
 #include "app/AppWindow.h"
 #include "app/Colours.h"
@@ -164,6 +165,7 @@ HauptansichtPage::HauptansichtPage(AppContext &context)
     buildBrowser();
     buildPlantBox();
     connectChain();
+    new PlantEditing(ctx, this); // the editing mode, deleting and duplicating
 }
 
 HauptansichtPage::~HauptansichtPage()
