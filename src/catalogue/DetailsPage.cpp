@@ -16,8 +16,6 @@
 
 namespace vindel {
 
-const QRect DetailsPage::kImage9Design{8, 22, 364, 300};
-
 namespace {
 
 QPlainTextEdit *memo(const char *name)

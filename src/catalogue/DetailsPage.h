@@ -60,9 +60,6 @@ public:
     QToolButton *NavigatorNext;
     QToolButton *NavigatorLast;
 
-    // The literature photo's design place inside GroupBox9.
-    static const QRect kImage9Design;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

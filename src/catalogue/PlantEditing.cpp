@@ -79,10 +79,11 @@ PlantEditing::PlantEditing(AppContext &context, QWidget *page) : QObject(page), 
     BitBtn22 = button("BitBtn22", QStringLiteral("Duplizieren"));
     BitBtn4->hide();
     if (auto *box = qobject_cast<DesignLayout *>(m_plantBox->layout())) {
+        // "Abbrechen" shows only while editing, "Löschen" only while browsing: they share a place.
         box->place(BitBtn3, {24, 648, 120, 24});
         box->place(BitBtn4, {150, 648, 100, 24});
-        box->place(BitBtn5, {256, 648, 100, 24});
-        box->place(BitBtn22, {362, 648, 100, 24});
+        box->place(BitBtn5, {150, 648, 100, 24});
+        box->place(BitBtn22, {256, 648, 100, 24});
     } else {
         for (QPushButton *b : {BitBtn3, BitBtn4, BitBtn5, BitBtn22})
             b->setParent(m_plantBox);

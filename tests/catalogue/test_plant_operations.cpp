@@ -188,10 +188,13 @@ void TestPlantOperations::duplicate_data()
     QTest::addColumn<QString>("literature"); // stored name of the source's Bild7
     QTest::addColumn<bool>("fileThere");
     QTest::addColumn<QString>("copyName");   // expected Bild7 of the copy
-    QTest::newRow("no literature photo") << "" << false << "";
-    QTest::newRow("JPEG") << "1 Bild7 Rosa canina.JPG" << true << "9 Bild7 Rosa canina.JPG";
-    QTest::newRow("bitmap") << "1 Bild7 Rosa canina.bmp" << true << "9 Bild7 Rosa canina.bmp";
-    QTest::newRow("file missing") << "weg.JPG" << false << "9 Bild7 Rosa canina.JPG";
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("no literature photo") << "" << false << "" << false;
+    QTest::newRow("JPEG") << "1 Bild7 Rosa canina.JPG" << true << "9 Bild7 Rosa canina.JPG" << true;
+    QTest::newRow("bitmap") << "1 Bild7 Rosa canina.bmp" << true << "9 Bild7 Rosa canina.bmp" << true;
+    QTest::newRow("file missing") << "weg.JPG" << false << "9 Bild7 Rosa canina.JPG" << false;
+    // A stored name that leads out of the photo folder is never read, even when a file is there.
+    QTest::newRow("name outside the folder") << "../aussen.JPG" << true << "9 Bild7 Rosa canina.JPG" << false;
 }
 
 void TestPlantOperations::duplicate()
@@ -199,6 +202,7 @@ void TestPlantOperations::duplicate()
     QFETCH(QString, literature);
     QFETCH(bool, fileThere);
     QFETCH(QString, copyName);
+    QFETCH(bool, copied);
     Garden g;
     g.app.exec("UPDATE Pflanzen SET Bild7 = ?, Kategorie = 'Stauden', Familie = 'Rosa', Art = 'canina', "
                "Pflege = 'viel Licht', Düngung = 'Kompost', FotoListe = 'Bild3', Nummeriert = 'Ja', "
@@ -222,7 +226,7 @@ void TestPlantOperations::duplicate()
     QCOMPARE(d.nr, 9);
     QCOMPARE(g.app.state().NextPlantNr, 9);
     QCOMPARE(d.literaturePhoto, copyName);
-    QCOMPARE(d.photoCopied, fileThere);
+    QCOMPARE(d.photoCopied, copied);
     QVERIFY(d.photoError.isEmpty());
 
     const auto rows = g.app.select("SELECT Namen, Kategorie, Familie, Art, Pflege, Düngung, Feldnummer, Bild1, Bild3, "
@@ -241,7 +245,7 @@ void TestPlantOperations::duplicate()
     QCOMPARE(r[9].toString(), copyName);
     QCOMPARE(r[15].toLongLong(), d.id);
 
-    if (fileThere) {
+    if (copied) {
         const QByteArray copy = readFile(g.photos + copyName);
         if (copyName.endsWith(".JPG"))
             QCOMPARE(copy, source); // byte for byte
@@ -250,6 +254,8 @@ void TestPlantOperations::duplicate()
         QCOMPARE(readFile(g.photos + literature), source);
     } else {
         QVERIFY(!QFile::exists(g.photos + copyName) || copyName.isEmpty());
+        if (fileThere)
+            QCOMPARE(readFile(g.photos + literature), source);
     }
     // The cursor is on the copy, the plants sorted by name.
     Table &plants = g.app.tables().Tab_Pflanzen_test;
