@@ -50,19 +50,26 @@ void stampLastChange(AppContext &ctx)
 void reapplyCatalogueSort(AppContext &ctx)
 {
     Table &plants = ctx.tables.Tab_Pflanzen_test;
-    NestedGuard guard(plants);
-    plants.open();
-    if (auto *sortBox = mainWindowControl<QComboBox>(ctx, QStringLiteral("ComboBox8"))) {
-        const QString choice = sortBox->currentText();
-        if (choice == QLatin1String("A - Z"))
+    bool found = false;
+    {
+        NestedGuard guard(plants);
+        plants.open();
+        if (auto *sortBox = mainWindowControl<QComboBox>(ctx, QStringLiteral("ComboBox8"))) {
+            const QString choice = sortBox->currentText();
+            if (choice == QLatin1String("A - Z"))
+                plants.setIndexFieldNames(QStringLiteral("Namen"));
+            else if (choice == QLatin1String("nach Nummern"))
+                plants.setIndexFieldNames(QStringLiteral("Nr"));
+        } else {
             plants.setIndexFieldNames(QStringLiteral("Namen"));
-        else if (choice == QLatin1String("nach Nummern"))
-            plants.setIndexFieldNames(QStringLiteral("Nr"));
-    } else {
-        plants.setIndexFieldNames(QStringLiteral("Namen"));
+        }
+        plants.first();
+        found = plants.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
     }
-    plants.first();
-    plants.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
+    // A current plant outside the catalogue's filter (a new plant of another category): show the
+    // plant the list stands on, so that the plant box and the list never disagree.
+    if (!found && ctx.frame)
+        ctx.frame->Pflanzezeigen();
 }
 
 } // namespace vindel

@@ -151,6 +151,7 @@ void PlantEditing::setEditing()
 {
     Table &plants = ctx.tables.Tab_Pflanzen_test;
     Tag::set(BitBtn3, 1);
+    m_editedId = plants.integer(kId);
     ctx.state.CurrentPlantNr = int(plants.integer(kNr));
     BitBtn3->setText(QStringLiteral("Speichern"));
     BitBtn5->hide();
@@ -276,6 +277,17 @@ void PlantEditing::BitBtn3Click()
     }
 
     const qint64 id = plants.integer(kId);
+    if (plants.isEmpty() || id != m_editedId) {
+        // Another page made another plant current meanwhile (a new plant was saved, say): the
+        // fields no longer belong to the plant being edited, so nothing is written.
+        setBrowsing();
+        plants.tag = 0;
+        if (ctx.frame)
+            ctx.frame->Pflanzezeigen();
+        ctx.prompter.information(QStringLiteral("Die Änderungen wurden nicht gespeichert, weil inzwischen eine "
+                                                "andere Pflanze angezeigt wird."));
+        return;
+    }
     const int oldNr = int(plants.integer(kNr));
     bool ok = false;
     const int newNr = m_numberField->text().trimmed().toInt(&ok);

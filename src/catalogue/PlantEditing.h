@@ -68,6 +68,7 @@ private:
 
     AppContext &ctx;
     QWidget *m_page;
+    qint64 m_editedId = 0;          // the plant the editing mode began on
     QWidget *m_plantBox;
     QLabel *m_number;               // Label125
     QLineEdit *m_numberField;       // Edit46

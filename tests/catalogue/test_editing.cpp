@@ -7,6 +7,7 @@
 #include "app/Tag.h"
 #include "catalogue/FieldColours.h"
 #include "catalogue/NameCheck.h"
+#include "catalogue/NeuePflanzePage.h"
 #include "catalogue/SuggestionBox.h"
 #include "catalogue/TNr.h"
 #include "support/TestMain.h"
@@ -57,6 +58,7 @@ private slots:
     void renumberingThenCancelKeepsTheNumber();
     void editingBoxesSuggest();
     void anotherPlantAfterEditing();
+    void savingAfterAnotherPlantBecameCurrent();
     void deleteAsksAndTakesOnlyThatPlant();
     void deleteTheLastPlant();
     void duplicate_data();
@@ -329,6 +331,32 @@ void TestEditing::anotherPlantAfterEditing()
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
     QTRY_COMPARE(plants.integer("ID"), 2);
     QCOMPARE(g.edit("Edit15")->text(), QStringLiteral("Iris sibirica"));
+}
+
+// A new plant saved on the new-plant page while the main view edits becomes the current plant;
+// the edited fields then no longer belong to the plant the cursor is on, and nothing is written.
+void TestEditing::savingAfterAnotherPlantBecameCurrent()
+{
+    Garden g;
+    QVERIFY(g.start());
+    QVERIFY(g.show(1));
+    g.find<QPushButton>("BitBtn3")->click();
+    g.edit("Edit15")->setText(QStringLiteral("Rosa geändert"));
+    g.app.mainWindow()->activatePage(QStringLiteral("TabSheet4"));
+    NeuePflanzePage *newPlant = g.app.mainWindow()->neuePflanze();
+    newPlant->Edit1->setText(QStringLiteral("Neue Pflanze"));
+    newPlant->BitBtn1->click();
+    g.app.mainWindow()->activatePage(QStringLiteral("TabSheet1"));
+    g.app.prompter().clearRecords();
+    g.find<QPushButton>("BitBtn3")->click();
+    QCOMPARE(g.app.prompter().messageTexts(),
+             QStringList{QStringLiteral("Die Änderungen wurden nicht gespeichert, weil inzwischen eine andere Pflanze "
+                                        "angezeigt wird.")});
+    QCOMPARE(g.value("SELECT Namen FROM Pflanzen WHERE ID = 1"), QStringLiteral("Rosa canina"));
+    QCOMPARE(g.rows("SELECT COUNT(*) FROM Pflanzen WHERE Namen = 'Neue Pflanze'"), 1);
+    QCOMPARE(g.rows("SELECT COUNT(*) FROM Pflanzen WHERE Namen = 'Rosa geändert'"), 0);
+    QCOMPARE(Tag::of(g.find("BitBtn3")), 0);
+    QVERIFY(g.find("DBGrid1")->isEnabled());
 }
 
 void TestEditing::deleteAsksAndTakesOnlyThatPlant()

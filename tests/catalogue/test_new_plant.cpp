@@ -75,6 +75,7 @@ private slots:
     void leavingThePage();
     void datePickers();
     void catalogueFilterSurvives();
+    void plantBoxFollowsTheListAfterSaving();
 };
 
 void TestNewPlant::proposedNumber_data()
@@ -446,6 +447,36 @@ void TestNewPlant::catalogueFilterSurvives()
         QCOMPARE(plants.recordCount(), visible + (filtered ? 0 : 1));
         app.mainWindow()->activatePage(QStringLiteral("TabSheet1"));
     }
+}
+
+// A new plant that the catalogue's filter leaves out cannot be the list's current plant; the
+// plant box then shows the plant the list stands on, never another one.
+void TestNewPlant::plantBoxFollowsTheListAfterSaving()
+{
+    AppFixture app;
+    app.exec("INSERT INTO Kategorien (Namen) VALUES ('Stauden')");
+    addPlant(app, 1, QStringLiteral("Iris"), QStringLiteral("Stauden"));
+    addPlant(app, 2, QStringLiteral("Eiche"), QStringLiteral("Bäume"));
+    QVERIFY(app.start());
+    Table &plants = app.tables().Tab_Pflanzen_test;
+    plants.setFilter(QStringLiteral("(Kategorie LIKE 'Stauden')"));
+    plants.setFiltered(true);
+    NeuePflanzePage *page = openPage(app);
+    page->ComboBox1->setEditText(QStringLiteral("Bäume"));
+    typeInto(page->Edit1, QStringLiteral("Buche"));
+    page->BitBtn1->click();
+    QCOMPARE(count(app, "SELECT COUNT(*) FROM Pflanzen WHERE Namen = 'Buche' AND Kategorie = 'Bäume'"), 1);
+    auto *nameField = app.mainWindow()->findChild<QLineEdit *>(QStringLiteral("Edit15"));
+    QCOMPARE(plants.text("Namen"), QStringLiteral("Iris"));
+    QCOMPARE(nameField->text(), QStringLiteral("Iris"));
+    QCOMPARE(app.state().CurrentPlantId, int(plants.integer("ID")));
+
+    // Within the filter the new plant is the current one.
+    page->ComboBox1->setEditText(QStringLiteral("Stauden"));
+    typeInto(page->Edit1, QStringLiteral("Aster"));
+    page->BitBtn1->click();
+    QCOMPARE(plants.text("Namen"), QStringLiteral("Aster"));
+    QCOMPARE(nameField->text(), QStringLiteral("Aster"));
 }
 
 VINDEL_TEST_MAIN(TestNewPlant)
