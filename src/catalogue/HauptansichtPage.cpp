@@ -658,7 +658,7 @@ void HauptansichtPage::showPhotos()
         return; // still waiting for the list to rest
     bool rapid = false;
     if (!samePlant) {
-        rapid = m_lastPlantChange.isValid() && m_lastPlantChange.elapsed() < kSettleMs;
+        rapid = m_keyRepeating || (m_lastPlantChange.isValid() && m_lastPlantChange.elapsed() < kSettleMs);
         m_lastPlantChange.start();
     }
     m_photoColumns = columns;
@@ -945,6 +945,9 @@ bool HauptansichtPage::eventFilter(QObject *watched, QEvent *event)
         case QEvent::KeyPress: {
             auto *key = static_cast<QKeyEvent *>(event);
             m_chainRunsAtPress = m_chainRuns;
+            // A held key passes plants by; their photos are not fetched (see showPhotos).
+            if (key->isAutoRepeat())
+                m_keyRepeating = true;
             const QString typed = key->text();
             const bool printable = !typed.isEmpty() && typed.at(0).isPrint()
                                    && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
@@ -956,6 +959,12 @@ bool HauptansichtPage::eventFilter(QObject *watched, QEvent *event)
         }
         case QEvent::KeyRelease:
             if (!static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+                // The key is up: the plant the list stopped on gets its photos at once.
+                if (m_keyRepeating) {
+                    m_keyRepeating = false;
+                    if (m_settle.isActive())
+                        requestPhotos();
+                }
                 if (grid == DBGrid2)
                     runGuarded(&HauptansichtPage::Kategoriezeigen);
                 else if (grid == DBGrid4)

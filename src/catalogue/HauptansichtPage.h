@@ -81,8 +81,9 @@ public:
     // The photos of the plant on show (slots 1 to 7) and the loader behind them.
     PlantPhotoSlots &photoSlots() const { return *m_photos; }
     ThumbnailLoader &thumbnailLoader() const { return *m_loader; }
-    // Photos of a plant met while the user moves quickly through the list (key held, wheel) wait
-    // until the list rests this long, unless they are in the cache.
+    // Photos of a plant met while the user moves quickly through the list (a key held down, the
+    // wheel turned fast) wait until the key is released or the list rests this long, unless they
+    // are in the cache.
     static constexpr int kSettleMs = 90;
     bool photosWaiting() const { return m_settle.isActive(); }
 
@@ -160,6 +161,7 @@ private:
     QString m_photoFolder;
     QElapsedTimer m_lastPlantChange;
     QTimer m_settle;  // photos wait for the list to rest
+    bool m_keyRepeating = false; // a key is held down over a grid
     QTimer m_reframe; // thumbnails changed size: fetch pictures for the new frames
     quint64 m_chainRuns = 0;        // display chain runs triggered by cursor moves
     quint64 m_chainRunsAtPress = 0; // ... when the last mouse or key press began

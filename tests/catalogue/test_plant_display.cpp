@@ -85,6 +85,7 @@ private slots:
     void everyFieldOfThePlant();
     void diaryCaptionCountsEntries();
     void numberFieldKeptWhileRenumbering();
+    void duplicationKeepsTheFields();
     void photoSlots_data();
     void photoSlots();
     void damagedFileQuietOnEveryVisit();
@@ -199,6 +200,30 @@ void TestPlantDisplay::numberFieldKeptWhileRenumbering()
     Tag::set(page->Edit46, 0);
     page->Pflanzezeigen();
     QCOMPARE(page->Edit46->text(), QStringLiteral("12"));
+}
+
+// While a plant is being duplicated the fields keep what is being copied; only the current-plant
+// variables and the diary count follow the cursor.
+void TestPlantDisplay::duplicationKeepsTheFields()
+{
+    AppFixture app;
+    addCatalogue(app);
+    app.exec("INSERT INTO Historie (PflanzenID, Datum, Aktion) VALUES ('5', '01.05.2020', 'Beobachtung')");
+    QVERIFY(app.start());
+    HauptansichtPage *page = mainView(app);
+    QVERIFY(clickRow(page->DBGrid1, "Rosmarin", 1));
+    QWidget *duplicate = app.find("BitBtn22");
+    QVERIFY(duplicate);
+    Tag::set(duplicate, 1);
+    QVERIFY(clickRow(page->DBGrid1, "Rotklee", 1));
+    QCOMPARE(page->Edit15->text(), QStringLiteral("Rosmarin"));
+    QCOMPARE(page->Label125->text(), QStringLiteral("12"));
+    QCOMPARE(app.state().CurrentPlantNr, 5);
+    QCOMPARE(app.state().CurrentPlantId, int(app.tables().Tab_Pflanzen_test.integer("ID")));
+    QCOMPARE(app.mainWindow()->pageControl()->tabText(2), QStringLiteral("Tagbuch ( 1 )   "));
+    Tag::set(duplicate, 0);
+    page->Pflanzezeigen();
+    QCOMPARE(page->Edit15->text(), QStringLiteral("Rotklee"));
 }
 
 void TestPlantDisplay::photoSlots_data()
@@ -403,6 +428,11 @@ void TestPlantDisplay::movingOnQuicklyDecodesNothing()
     }
     QCOMPARE(page->Edit15->text(), QStringLiteral("Pflanze 5"));
     QCOMPARE(view(app, 1)->state(), SlotState::Loading); // nothing of the plants passed by
+    QCOMPARE(loader.stats().requests - before.requests, 7);
+    // Releasing the key fetches the photos of the plant the list stopped on at once.
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(grid, &release);
+    QVERIFY(!page->photosWaiting());
     QTRY_VERIFY(settled(app));
     // Seven requests for the first plant, seven for the last, none for those in between.
     QCOMPARE(loader.stats().requests - before.requests, 14);
