@@ -91,6 +91,7 @@ private slots:
     void damagedFileQuietOnEveryVisit();
     void photosAppearUpright();
     void displayRules();
+    void largerThumbnailsGetSharperPictures();
     void leftPlantsAreNeverShown();
     void movingOnQuicklyDecodesNothing();
 };
@@ -361,6 +362,26 @@ void TestPlantDisplay::displayRules()
     QVERIFY(literature->contentsRect().contains(r));
     QVERIFY(r.width() == literature->contentsRect().width() || r.height() == literature->contentsRect().height());
     QVERIFY(qAbs(r.width() * 3 - r.height() * 4) <= 4);
+}
+
+// The enlarged layout of a bigger window: the thumbnails get pictures made for their new size.
+void TestPlantDisplay::largerThumbnailsGetSharperPictures()
+{
+    AppFixture app;
+    writePhoto(app, "big.JPG", solidJpeg(Qt::yellow, {1600, 1200}));
+    addPlantWithPhotos(app, 1, "Aloe", {"big.JPG", "big.JPG"});
+    QVERIFY(app.start());
+    QTRY_VERIFY(settled(app));
+    PhotoView *thumb = view(app, 1);
+    const QSize before = thumb->picture().size();
+    app.mainWindow()->resize(1400, 1050);
+    QTRY_VERIFY(thumb->frameInDevicePixels().width() > 180);
+    QTRY_COMPARE(mainView(app)->photoSlots().frameSize(1), thumb->frameInDevicePixels());
+    QTRY_VERIFY(settled(app));
+    QVERIFY(thumb->picture().width() > before.width());
+    const QRect r = thumb->pictureRect(), frame = thumb->contentsRect();
+    QVERIFY(r.width() == frame.width() || r.height() == frame.height());
+    QCOMPARE(r.size(), thumb->picture().size()); // made for the frame: drawn unscaled
 }
 
 void TestPlantDisplay::leftPlantsAreNeverShown()
