@@ -614,7 +614,9 @@ QWidget *HauptansichtPage::pictureControl(int slot)
             return nullptr;
         auto *view = new PhotoView(QStringLiteral("Image9"), photoSlot(kLiteratureSlot).fit);
         const QSize d = frame->designSize();
-        frame->place(view, {8, 22, d.width() - 16, d.height() - 30}, AnchorAll);
+        const QRect design(8, 22, d.width() - 16, d.height() - 30);
+        frame->place(view, design, AnchorAll);
+        view->setGeometry(design); // until the details page is first laid out
         w = view;
     }
     // Its size is known once the details page is laid out; the photo is then fetched anew.
