@@ -85,7 +85,7 @@ void Dataset::open()
         return;
     m_rows = loadRows();
     m_state = State::Browse;
-    m_sortedCacheValid = false;
+    m_sortedCacheValid = false; invalidateIndexFor({});
     // A filter or sort set while closed takes effect now; an invalid one leaves the object closed.
     try {
         if (m_filtered && !m_filterText.trimmed().isEmpty())
@@ -112,7 +112,7 @@ void Dataset::close()
     m_rows.clear();
     m_view.clear();
     m_sortedCache.clear();
-    m_sortedCacheValid = false;
+    m_sortedCacheValid = false; invalidateIndexFor({});
     m_pos = -1;
     m_eof = m_bof = true;
     emit rowsReset();
@@ -460,6 +460,9 @@ const std::vector<int> &Dataset::sortedOrder()
             return false;
         });
     }
+    m_sortRank.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        m_sortRank[size_t(m_sortedCache[i])] = int(i);
     m_sortedCacheValid = true;
     return m_sortedCache;
 }
@@ -470,6 +473,61 @@ void Dataset::rebuildView(bool keepCurrent)
     if (keepCurrent && m_pos >= 0 && m_pos < int(m_view.size()))
         currentStored = m_view[size_t(m_pos)];
     m_view.clear();
+    const std::optional<RowFilter::EqualityKey> key = m_filter ? m_filter->equalityKey() : std::nullopt;
+    if (key && key->column >= 0 && key->column < int(m_columns.size())) {
+        sortedOrder(); // keeps m_sortRank current
+        if (const std::vector<int> *hits = indexedRows(*key)) {
+            for (int i : *hits)
+                if (!m_rows[size_t(i)].deleted)
+                    m_view.push_back(i);
+            std::sort(m_view.begin(), m_view.end(),
+                      [this](int a, int b) { return m_sortRank[size_t(a)] < m_sortRank[size_t(b)]; });
+        }
+    } else {
+        rebuildViewByScan();
+    }
+    int pos = m_view.empty() ? -1 : 0;
+    if (currentStored >= 0) {
+        const auto it = std::find(m_view.begin(), m_view.end(), currentStored);
+        if (it != m_view.end())
+            pos = int(it - m_view.begin());
+    }
+    m_pos = pos;
+    m_eof = m_bof = m_view.empty();
+}
+
+const std::vector<int> *Dataset::indexedRows(const RowFilter::EqualityKey &key)
+{
+    if (m_indexColumn != key.column) {
+        m_index.clear();
+        const size_t c = size_t(key.column);
+        for (size_t i = 0; i < m_rows.size(); ++i)
+            m_index[RowFilter::indexKey(m_rows[i].values[c])].push_back(int(i));
+        m_indexColumn = key.column;
+    }
+    const auto it = m_index.constFind(key.key);
+    return it == m_index.cend() ? nullptr : &*it;
+}
+
+void Dataset::invalidateIndexFor(const std::vector<bool> &changedColumns)
+{
+    if (m_indexColumn >= 0 && (changedColumns.empty() || changedColumns[size_t(m_indexColumn)])) {
+        m_index.clear();
+        m_indexColumn = -1;
+    }
+}
+
+void Dataset::invalidateOrderFor(const std::vector<bool> &changedColumns)
+{
+    // A change outside the sort columns keeps the order of the rows.
+    for (const SortKey &k : m_sortKeys)
+        if (k.column >= 0 && (changedColumns.empty() || changedColumns[size_t(k.column)]))
+            m_sortedCacheValid = false;
+    invalidateIndexFor(changedColumns);
+}
+
+void Dataset::rebuildViewByScan()
+{
     // Rows are tested in stored order, which is the order they lie in memory; walking them in
     // sort order instead costs a cache miss per row on a large table.
     std::vector<char> passes(m_rows.size());
@@ -482,14 +540,6 @@ void Dataset::rebuildView(bool keepCurrent)
     for (int i : order)
         if (passes[size_t(i)])
             m_view.push_back(i);
-    int pos = m_view.empty() ? -1 : 0;
-    if (currentStored >= 0) {
-        const auto it = std::find(m_view.begin(), m_view.end(), currentStored);
-        if (it != m_view.end())
-            pos = int(it - m_view.begin());
-    }
-    m_pos = pos;
-    m_eof = m_bof = m_view.empty();
 }
 
 // --- editing --------------------------------------------------------------------------------
@@ -620,7 +670,7 @@ void Dataset::post()
         if (changed) {
             writeRow(&row, m_buffer, m_dirty); // on failure the edit stays pending
             row.values = m_buffer;
-            m_sortedCacheValid = false;
+            invalidateOrderFor(m_dirty);
         }
         m_state = State::Browse;
         m_buffer.clear();
@@ -634,6 +684,8 @@ void Dataset::post()
         m_state = State::Browse;
         m_buffer.clear();
         m_sortedCacheValid = false;
+        if (m_indexColumn >= 0)
+            m_index[RowFilter::indexKey(m_rows.back().values[size_t(m_indexColumn)])].push_back(int(m_rows.size()) - 1);
         m_view.push_back(int(m_rows.size()) - 1);
         emit rowsReset();
         setPosition(int(m_view.size()) - 1);
@@ -679,7 +731,7 @@ void Dataset::reloadKeepingRow()
     m_state = State::Browse;
     m_buffer.clear();
     m_rows = loadRows();
-    m_sortedCacheValid = false;
+    m_sortedCacheValid = false; invalidateIndexFor({});
     rebuildView(false);
     int pos = m_view.empty() ? -1 : 0;
     for (int i = 0; i < int(m_view.size()); ++i)

@@ -136,6 +136,8 @@ private:
     QVariant convertForColumn(const ColumnDef &column, const QVariant &value) const;
     void postIfEditing();
     void rebuildView(bool keepCurrent);
+    void rebuildViewByScan();
+    void invalidateOrderFor(const std::vector<bool> &changedColumns);
     const std::vector<int> &sortedOrder();
     void setPosition(int viewRow, bool notify = true);
     void notifyScroll();
@@ -162,7 +164,15 @@ private:
     };
     std::vector<SortKey> m_sortKeys;
     std::vector<int> m_sortedCache; // all rows in sort order; empty when stale
+    std::vector<int> m_sortRank;    // position of each stored row in m_sortedCache
     bool m_sortedCacheValid = false;
+
+    // Rows by the case-folded text of one column, built when an equality filter on it is
+    // applied (the diary of one plant among many thousand entries).
+    const std::vector<int> *indexedRows(const RowFilter::EqualityKey &key);
+    void invalidateIndexFor(const std::vector<bool> &changedColumns);
+    QHash<QString, std::vector<int>> m_index;
+    int m_indexColumn = -1;
 
     SqlRow m_buffer;         // the pending edit
     std::vector<bool> m_dirty;

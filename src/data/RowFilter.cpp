@@ -364,6 +364,7 @@ class Node {
 public:
     virtual ~Node() = default;
     virtual bool eval(const Row &row) const = 0;
+    virtual std::optional<RowFilter::EqualityKey> equalityKey() const { return std::nullopt; }
 };
 
 using NodePtr = std::unique_ptr<Node>;
@@ -428,6 +429,12 @@ public:
             return !foldedEquals(text, m_folded);
         return holds(foldedCompare(text, m_folded), m_op);
     }
+    std::optional<RowFilter::EqualityKey> equalityKey() const override
+    {
+        if (m_op != Op::Eq || m_number)
+            return std::nullopt;
+        return RowFilter::EqualityKey{m_column, m_folded};
+    }
 
 private:
     int m_column;
@@ -483,6 +490,10 @@ class CompiledFilter final : public RowFilter {
 public:
     explicit CompiledFilter(NodePtr root) : m_root(std::move(root)) {}
     bool matches(const std::vector<QVariant> &row) const override { return !m_root || m_root->eval(row); }
+    std::optional<EqualityKey> equalityKey() const override
+    {
+        return m_root ? m_root->equalityKey() : std::nullopt;
+    }
 
 private:
     NodePtr m_root;
@@ -761,6 +772,12 @@ private:
 };
 
 } // namespace
+
+QString RowFilter::indexKey(const QVariant &value)
+{
+    TextBuffer buf;
+    return foldText(textOf(value, buf));
+}
 
 std::unique_ptr<RowFilter> RowFilter::compile(const QString &expression, const std::vector<ColumnDef> &columns)
 {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vindel {
@@ -25,6 +26,16 @@ public:
     static std::unique_ptr<RowFilter> compile(const QString &expression, const std::vector<ColumnDef> &columns);
     virtual ~RowFilter() = default;
     virtual bool matches(const std::vector<QVariant> &row) const = 0;
+
+    // When the whole expression is one text column compared with "=" to a quoted value, the rows
+    // it lets through are exactly those whose indexKey() of the column equals `key`.
+    struct EqualityKey {
+        int column;
+        QString key;
+    };
+    virtual std::optional<EqualityKey> equalityKey() const = 0;
+    // A column text as the equality comparison sees it (case folded; NULL is "").
+    static QString indexKey(const QVariant &value);
 };
 
 // The one way values enter filter expressions: 'text' with every apostrophe doubled.
