@@ -84,6 +84,7 @@ void Dataset::open()
     if (active())
         return;
     m_rows = loadRows();
+    m_deletedRows = 0;
     m_state = State::Browse;
     m_sortedCacheValid = false; invalidateIndexFor({});
     // A filter or sort set while closed takes effect now; an invalid one leaves the object closed.
@@ -528,6 +529,11 @@ void Dataset::invalidateOrderFor(const std::vector<bool> &changedColumns)
 
 void Dataset::rebuildViewByScan()
 {
+    const std::vector<int> &order = sortedOrder();
+    if (!m_filter && m_deletedRows == 0) {
+        m_view = order; // switching a filter off on a large table is one copy
+        return;
+    }
     // Rows are tested in stored order, which is the order they lie in memory; walking them in
     // sort order instead costs a cache miss per row on a large table.
     std::vector<char> passes(m_rows.size());
@@ -535,7 +541,6 @@ void Dataset::rebuildViewByScan()
         const StoredRow &r = m_rows[i];
         passes[i] = !r.deleted && (!m_filter || m_filter->matches(r.values));
     }
-    const std::vector<int> &order = sortedOrder();
     m_view.reserve(order.size());
     for (int i : order)
         if (passes[size_t(i)])
@@ -717,6 +722,7 @@ void Dataset::remove()
     StoredRow &row = m_rows[size_t(m_view[size_t(m_pos)])];
     deleteRow(row);
     row.deleted = true;
+    ++m_deletedRows;
     m_view.erase(m_view.begin() + m_pos);
     const int pos = m_view.empty() ? -1 : std::min(m_pos, int(m_view.size()) - 1);
     emit rowsReset();
@@ -731,6 +737,7 @@ void Dataset::reloadKeepingRow()
     m_state = State::Browse;
     m_buffer.clear();
     m_rows = loadRows();
+    m_deletedRows = 0;
     m_sortedCacheValid = false; invalidateIndexFor({});
     rebuildView(false);
     int pos = m_view.empty() ? -1 : 0;

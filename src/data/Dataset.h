@@ -148,6 +148,7 @@ private:
     State m_state = State::Inactive;
 
     std::vector<StoredRow> m_rows; // stored order
+    int m_deletedRows = 0;         // rows of m_rows deleted since they were loaded
     std::vector<int> m_view;       // indexes into m_rows: filtered, sorted
     int m_pos = -1;
     bool m_eof = true;
