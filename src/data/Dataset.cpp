@@ -86,7 +86,8 @@ void Dataset::open()
     m_rows = loadRows();
     m_deletedRows = 0;
     m_state = State::Browse;
-    m_sortedCacheValid = false; invalidateIndexFor({});
+    m_sortedCacheValid = false;
+    invalidateIndexFor({});
     // A filter or sort set while closed takes effect now; an invalid one leaves the object closed.
     try {
         if (m_filtered && !m_filterText.trimmed().isEmpty())
@@ -113,7 +114,8 @@ void Dataset::close()
     m_rows.clear();
     m_view.clear();
     m_sortedCache.clear();
-    m_sortedCacheValid = false; invalidateIndexFor({});
+    m_sortedCacheValid = false;
+    invalidateIndexFor({});
     m_pos = -1;
     m_eof = m_bof = true;
     emit rowsReset();
@@ -738,7 +740,8 @@ void Dataset::reloadKeepingRow()
     m_buffer.clear();
     m_rows = loadRows();
     m_deletedRows = 0;
-    m_sortedCacheValid = false; invalidateIndexFor({});
+    m_sortedCacheValid = false;
+    invalidateIndexFor({});
     rebuildView(false);
     int pos = m_view.empty() ? -1 : 0;
     for (int i = 0; i < int(m_view.size()); ++i)
