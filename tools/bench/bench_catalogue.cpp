@@ -2,6 +2,7 @@
 // click -> plant text shown, seven cached photos, seven uncached photos until all are shown, and
 // the Down key held over 50 plants with photos (what is queued and decoded meanwhile).
 //   build/tools/bench/bench_catalogue [distinct pictures=14] [plants=1000]
+#include "BenchSupport.h"
 #include "app/DataGrid.h"
 #include "app/Prompter.h"
 #include "app/frame/Program.h"
@@ -31,13 +32,12 @@
 #include <vector>
 
 using namespace vindel;
+using namespace vindel::bench;
 
 namespace {
 
 constexpr int kPhotoPlants = 120; // plants with seven photos each
 constexpr int kHeld = 50;         // plants passed with the Down key held
-
-double msSince(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
 
 // Every dialog answered silently: the benchmark shows none.
 class SilentPrompter : public Prompter {
@@ -63,40 +63,6 @@ public:
     bool startProgram(const QString &, const QStringList &) override { return false; }
     QDate today() override { return QDate::currentDate(); }
     QDateTime now() override { return QDateTime::currentDateTime(); }
-};
-
-// Noise over smooth gradients and a few soft shapes, like a photo of a flower bed: busy enough
-// that the compressed data is about as large as a camera's at quality 90.
-QImage cameraLike(int w, int h, quint32 seed)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    QRandomGenerator rng(seed);
-    const int cx = int(rng.bounded(w)), cy = int(rng.bounded(h));
-    for (int y = 0; y < h; ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const quint32 n = rng.generate();
-            const int d = (qAbs(x - cx) + qAbs(y - cy)) >> 4;
-            const int r = 60 + (x * 140 / w) + int(n & 31) - 16 + ((d & 64) ? 30 : 0);
-            const int g = 90 + (y * 120 / h) + int((n >> 5) & 31) - 16;
-            const int b = 40 + ((x + y) * 100 / (w + h)) + int((n >> 10) & 31) - 16 + ((d & 32) ? 20 : 0);
-            line[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
-        }
-    }
-    return image;
-}
-
-struct Figures {
-    std::vector<double> values;
-    void add(double v) { values.push_back(v); }
-    double median() const
-    {
-        std::vector<double> v = values;
-        std::sort(v.begin(), v.end());
-        return v.empty() ? 0 : v[v.size() / 2];
-    }
-    double max() const { return values.empty() ? 0 : *std::max_element(values.begin(), values.end()); }
-    double min() const { return values.empty() ? 0 : *std::min_element(values.begin(), values.end()); }
 };
 
 // Runs the event loop, sleeping between events, until the condition holds.

@@ -1,6 +1,7 @@
 // Speed of the plant photos: seven thumbnails of camera-sized JPEGs uncached and cached, and the
 // Down key held over 50 plants (a new plant every 30 ms).
 //   build/tools/bench/bench_photos [distinct pictures=14]
+#include "BenchSupport.h"
 #include "photos/JpegDecoder.h"
 #include "photos/PlantPhotoSlots.h"
 #include "photos/ThumbnailLoader.h"
@@ -22,35 +23,13 @@
 #include <vector>
 
 using namespace vindel;
+using namespace vindel::bench;
 
 namespace {
 
 constexpr int kPlants = 50;
 const QSize kThumbFrame(200, 150);
 const QSize kDetailsFrame(500, 375);
-
-double msSince(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
-
-// Noise over smooth gradients and a few soft shapes, like a photo of a flower bed: busy enough
-// that the compressed data is about as large as a camera's at quality 90.
-QImage cameraLike(int w, int h, quint32 seed)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    QRandomGenerator rng(seed);
-    const int cx = int(rng.bounded(w)), cy = int(rng.bounded(h));
-    for (int y = 0; y < h; ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const quint32 n = rng.generate();
-            const int d = (qAbs(x - cx) + qAbs(y - cy)) >> 4;
-            const int r = 60 + (x * 140 / w) + int(n & 31) - 16 + ((d & 64) ? 30 : 0);
-            const int g = 90 + (y * 120 / h) + int((n >> 5) & 31) - 16;
-            const int b = 40 + ((x + y) * 100 / (w + h)) + int((n >> 10) & 31) - 16 + ((d & 32) ? 20 : 0);
-            line[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
-        }
-    }
-    return image;
-}
 
 QString photoName(int plant, int slot)
 {
@@ -96,19 +75,6 @@ void setFrames(PlantPhotoSlots &plantSlots)
         plantSlots.setFrameSize(s, kThumbFrame);
     plantSlots.setFrameSize(7, kDetailsFrame);
 }
-
-struct Figures {
-    std::vector<double> values;
-    void add(double v) { values.push_back(v); }
-    double median() const
-    {
-        std::vector<double> v = values;
-        std::sort(v.begin(), v.end());
-        return v.empty() ? 0 : v[v.size() / 2];
-    }
-    double min() const { return values.empty() ? 0 : *std::min_element(values.begin(), values.end()); }
-    double max() const { return values.empty() ? 0 : *std::max_element(values.begin(), values.end()); }
-};
 
 } // namespace
 
