@@ -68,22 +68,18 @@ DetailsPage::DetailsPage(AppContext &context)
     DetailsNumber->setObjectName(QStringLiteral("DetailsNumber"));
     page->place(DetailsNumber, {656, 20, 120, 22});
 
-    auto caption = [page](const QString &text, const QRect &rect) { page->place(new QLabel(text), rect); };
-    caption(QStringLiteral("Beschreibung :"), {10, 56, 200, 18});
-    Memo3 = memo("Memo3");
-    page->place(Memo3, {10, 74, 295, 200});
-    caption(QStringLiteral("Pflegehinweise:"), {315, 56, 200, 18});
-    Memo4 = memo("Memo4");
-    page->place(Memo4, {315, 74, 295, 200});
-    caption(QStringLiteral("Vermehrung :"), {10, 284, 200, 18});
-    Memo5 = memo("Memo5");
-    page->place(Memo5, {10, 302, 295, 170});
-    caption(QStringLiteral("Düngung :"), {315, 284, 200, 18});
-    Memo1 = memo("Memo1");
-    page->place(Memo1, {315, 302, 295, 170});
-    caption(QStringLiteral("Boden :"), {10, 482, 200, 18});
-    Memo6 = memo("Memo6");
-    page->place(Memo6, {10, 500, 600, 130});
+    // A long text with its caption just above it.
+    auto memoWithCaption = [page](const QString &caption, const char *name, const QRect &rect) {
+        page->place(new QLabel(caption), {rect.x(), rect.y() - 18, 200, 18});
+        QPlainTextEdit *m = memo(name);
+        page->place(m, rect);
+        return m;
+    };
+    Memo3 = memoWithCaption(QStringLiteral("Beschreibung :"), "Memo3", {10, 74, 295, 200});
+    Memo4 = memoWithCaption(QStringLiteral("Pflegehinweise:"), "Memo4", {315, 74, 295, 200});
+    Memo5 = memoWithCaption(QStringLiteral("Vermehrung :"), "Memo5", {10, 302, 295, 170});
+    Memo1 = memoWithCaption(QStringLiteral("Düngung :"), "Memo1", {315, 302, 295, 170});
+    Memo6 = memoWithCaption(QStringLiteral("Boden :"), "Memo6", {10, 500, 600, 130});
 
     GroupBox9 = new QGroupBox(QStringLiteral("Literaturfoto :"));
     GroupBox9->setObjectName(QStringLiteral("GroupBox9"));

@@ -180,37 +180,39 @@ void HauptansichtPage::buildBrowser()
     DataTables &t = ctx.tables;
     DesignLayout *page = design();
 
+    // The category and the genus box: a grid, its count label and the buttons + - ? below.
+    auto pickerBox = [page](QGroupBox *box, const QRect &rect, DataGrid *grid, QLabel *count,
+                            std::initializer_list<QPushButton *> buttons) {
+        page->place(box, rect);
+        auto *layout = new DesignLayout(box, rect.size());
+        layout->place(grid, {8, 20, 209, 172});
+        layout->place(count, {8, 194, 209, 22});
+        int x = 8;
+        for (QPushButton *b : buttons) {
+            layout->place(b, {x, 218, 32, 24});
+            x += 36;
+        }
+    };
+
     GroupBox1 = groupBox("GroupBox1", QStringLiteral("Kategorien"));
-    page->place(GroupBox1, {6, 6, 225, 250});
-    auto *box1 = new DesignLayout(GroupBox1, {225, 250});
     DBGrid2 = new DataGrid(QStringLiteral("DBGrid2"));
     DBGrid2->bind(t.Tab_Kate_test, {{QStringLiteral("Namen"), {}, 197}}, false);
     DBGrid2->setToolTip(QStringLiteral("Klicken für Kategorieauswahl!"));
-    box1->place(DBGrid2, {8, 20, 209, 172});
     Label6 = label("Label6");
-    box1->place(Label6, {8, 194, 209, 22});
     BitBtn41 = smallButton("BitBtn41", QStringLiteral("+"), QStringLiteral("Neue Kategorie anlegen!"));
     BitBtn40 = smallButton("BitBtn40", QStringLiteral("-"), QStringLiteral("Kategorie Löschen?"));
     BitBtn42 = smallButton("BitBtn42", QStringLiteral("?"), QStringLiteral("Kategorie ändern!"));
-    box1->place(BitBtn41, {8, 218, 32, 24});
-    box1->place(BitBtn40, {44, 218, 32, 24});
-    box1->place(BitBtn42, {80, 218, 32, 24});
+    pickerBox(GroupBox1, {6, 6, 225, 250}, DBGrid2, Label6, {BitBtn41, BitBtn40, BitBtn42});
 
     GroupBox2 = groupBox("GroupBox2", QStringLiteral("Gattung"));
-    page->place(GroupBox2, {237, 6, 225, 250});
-    auto *box2 = new DesignLayout(GroupBox2, {225, 250});
     DBGrid4 = new DataGrid(QStringLiteral("DBGrid4"));
     DBGrid4->bind(t.Tab_Gattung, {{QStringLiteral("Familie"), {}, 197}}, false);
     DBGrid4->setToolTip(QStringLiteral("Klicken für Gattungsauswahl!  Oder Anfangsbuchstaben eingeben!"));
-    box2->place(DBGrid4, {8, 20, 209, 172});
     Label75 = label("Label75");
-    box2->place(Label75, {8, 194, 209, 22});
     BitBtn29 = smallButton("BitBtn29", QStringLiteral("+"), QStringLiteral("Neue Gattung anlegen!"));
     BitBtn30 = smallButton("BitBtn30", QStringLiteral("-"), QStringLiteral("Gattung Löschen?"));
     BitBtn7 = smallButton("BitBtn7", QStringLiteral("?"), QStringLiteral("Gattung ändern!"));
-    box2->place(BitBtn29, {8, 218, 32, 24});
-    box2->place(BitBtn30, {44, 218, 32, 24});
-    box2->place(BitBtn7, {80, 218, 32, 24});
+    pickerBox(GroupBox2, {237, 6, 225, 250}, DBGrid4, Label75, {BitBtn29, BitBtn30, BitBtn7});
 
     GroupBox5 = groupBox("GroupBox5", QStringLiteral("Suche nach:"));
     page->place(GroupBox5, {6, 262, 456, 58});
