@@ -389,9 +389,18 @@ void Dataset::setSort(const QString &expression)
     }
     if (active())
         postIfEditing();
+    const bool sameKeys = std::equal(keys.begin(), keys.end(), m_sortKeys.begin(), m_sortKeys.end(),
+                                     [](const SortKey &a, const SortKey &b) {
+                                         return a.column == b.column && a.descending == b.descending;
+                                     });
     m_sortText = expression;
+    // Sorting again by the same keys is what the catalogue does on every search; when the rows
+    // already stand in that order there is nothing to do.
+    if (sameKeys && m_sortedCacheValid && m_viewInOrder)
+        return;
     m_sortKeys = std::move(keys);
-    m_sortedCacheValid = false;
+    if (!sameKeys)
+        m_sortedCacheValid = false;
     if (active()) {
         rebuildView(true);
         emit rowsReset();
@@ -497,6 +506,7 @@ void Dataset::rebuildView(bool keepCurrent)
     }
     m_pos = pos;
     m_eof = m_bof = m_view.empty();
+    m_viewInOrder = true;
 }
 
 const std::vector<int> *Dataset::indexedRows(const RowFilter::EqualityKey &key)
@@ -694,6 +704,7 @@ void Dataset::post()
         if (m_indexColumn >= 0)
             m_index[RowFilter::indexKey(m_rows.back().values[size_t(m_indexColumn)])].push_back(int(m_rows.size()) - 1);
         m_view.push_back(int(m_rows.size()) - 1);
+        m_viewInOrder = false; // the new row stands at the end until the rows are sorted again
         emit rowsReset();
         setPosition(int(m_view.size()) - 1);
         return;

@@ -167,6 +167,7 @@ private:
     std::vector<int> m_sortedCache; // all rows in sort order; empty when stale
     std::vector<int> m_sortRank;    // position of each stored row in m_sortedCache
     bool m_sortedCacheValid = false;
+    bool m_viewInOrder = false; // m_view follows m_sortedCache (no row appended since)
 
     // Rows by the case-folded text of one column, built when an equality filter on it is
     // applied (the diary of one plant among many thousand entries).

@@ -205,6 +205,27 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DatabaseError, h.setSort("GibtEsNicht"));
     }
 
+    // Sorting again by the same column must still place rows that were changed or added since.
+    void sortingAgainPlacesChangedAndNewRows()
+    {
+        Table &p = t->Tab_Pflanzen_test;
+        p.setIndexFieldNames("Namen");
+        p.locate("Nr", 1);
+        p.edit();
+        p.setValue("Namen", "Agave"); // was Zinnia, the last
+        p.post();
+        p.append();
+        p.setValue("Nr", 30);
+        p.setValue("Namen", "Begonie");
+        p.post();
+        QCOMPARE(namesInOrder(p).last(), QStringLiteral("Begonie")); // appended rows wait at the end
+        p.setIndexFieldNames("Namen");
+        QCOMPARE(namesInOrder(p),
+                 (QStringList{"Agave", "Aloe arborescens", "aloe vera", "Ätherische Minze", "Begonie", "Rosa canina"}));
+        p.setIndexFieldNames("Namen"); // nothing changed: the same order
+        QCOMPARE(namesInOrder(p).first(), QStringLiteral("Agave"));
+    }
+
     void locateFindsFirstMatchOrStays()
     {
         Table &p = t->Tab_Pflanzen_test;
