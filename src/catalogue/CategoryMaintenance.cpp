@@ -4,9 +4,11 @@
 #include "app/ScrollGuard.h"
 #include "app/Tag.h"
 #include "catalogue/HauptansichtPage.h"
+#include "catalogue/PlantCursor.h"
 
 #include <QComboBox>
 #include <QPushButton>
+#include <optional>
 
 namespace vindel {
 
@@ -18,6 +20,21 @@ void showDialog(AppContext &ctx, const char *className, QWidget *opener)
 {
     if (AppWindow *w = ctx.window(QLatin1String(className)))
         w->showOver(opener);
+}
+
+// The current name of the table, or nothing (after the error box) where it is " Alle", which the
+// system needs. `what` is "Kategorie" or "Gattung", `done` the refused "geändert" or "gelöscht".
+std::optional<QString> changeableName(AppContext &ctx, Table &table, const QString &column, const QString &what,
+                                      const QString &done)
+{
+    table.open();
+    const QString name = table.text(column);
+    if (name == kAll) {
+        ctx.prompter.error(QStringLiteral("Die ") + what + QStringLiteral(" \"") + name + QStringLiteral("\"\n\nkann nicht ")
+                           + done + QStringLiteral(" werden, sie ist für das System notwendig!"));
+        return std::nullopt;
+    }
+    return name;
 }
 
 } // namespace
@@ -62,14 +79,9 @@ void HauptansichtPage::BitBtn41Click()
 
 void HauptansichtPage::BitBtn42Click()
 {
-    Table &categories = ctx.tables.Tab_Kate_test;
-    categories.open();
-    const QString name = categories.text(QStringLiteral("Namen"));
-    if (name == kAll) {
-        ctx.prompter.error(QStringLiteral("Die Kategorie \"") + name + QStringLiteral("\"\n\nkann nicht geändert werden, "
-                                                                                        "sie ist für das System notwendig!"));
+    if (!changeableName(ctx, ctx.tables.Tab_Kate_test, QStringLiteral("Namen"), QStringLiteral("Kategorie"),
+                        QStringLiteral("geändert")))
         return;
-    }
     Tag::set(BitBtn42, 1);
     showDialog(ctx, "TKategorie", window());
 }
@@ -79,13 +91,11 @@ void HauptansichtPage::BitBtn40Click()
     DataTables &t = ctx.tables;
     Table &categories = t.Tab_Kate_test;
     Table &plants = t.Tab_Pflanzen_test;
-    categories.open();
-    const QString name = categories.text(QStringLiteral("Namen"));
-    if (name == kAll) {
-        ctx.prompter.error(QStringLiteral("Die Kategorie \"") + name + QStringLiteral("\"\n\nkann nicht gelöscht werden, "
-                                                                                        "sie ist für das System notwendig!"));
+    const std::optional<QString> current = changeableName(ctx, categories, QStringLiteral("Namen"),
+                                                          QStringLiteral("Kategorie"), QStringLiteral("gelöscht"));
+    if (!current)
         return;
-    }
+    const QString &name = *current;
     if (!categories.locate(QStringLiteral("Namen"), name))
         return;
     if (ctx.prompter.confirm(QStringLiteral("Die Kategorie \"") + name
@@ -99,13 +109,8 @@ void HauptansichtPage::BitBtn40Click()
             try {
                 Transaction transaction(t.db);
                 plants.setFiltered(false);
-                for (plants.first(); !plants.eof(); plants.next()) {
-                    if (plants.text(QStringLiteral("Kategorie")) == name) {
-                        plants.edit();
-                        plants.setValue(QStringLiteral("Kategorie"), QStringLiteral(""));
-                        plants.post();
-                    }
-                }
+                plants.first();
+                replaceColumnValues(plants, QStringLiteral("Kategorie"), name, QStringLiteral(""));
                 plants.first();
                 categories.remove();
                 transaction.commit();
@@ -130,14 +135,9 @@ void HauptansichtPage::BitBtn29Click()
 
 void HauptansichtPage::BitBtn7Click()
 {
-    Table &genera = ctx.tables.Tab_Gattung;
-    genera.open();
-    const QString name = genera.text(QStringLiteral("Familie"));
-    if (name == kAll) {
-        ctx.prompter.error(QStringLiteral("Die Gattung \"") + name + QStringLiteral("\"\n\nkann nicht geändert werden, "
-                                                                                      "sie ist für das System notwendig!"));
+    if (!changeableName(ctx, ctx.tables.Tab_Gattung, QStringLiteral("Familie"), QStringLiteral("Gattung"),
+                        QStringLiteral("geändert")))
         return;
-    }
     Tag::set(BitBtn7, 1);
     showDialog(ctx, "TGattung", window());
 }
@@ -145,13 +145,11 @@ void HauptansichtPage::BitBtn7Click()
 void HauptansichtPage::BitBtn30Click()
 {
     Table &genera = ctx.tables.Tab_Gattung;
-    genera.open();
-    const QString name = genera.text(QStringLiteral("Familie"));
-    if (name == kAll) {
-        ctx.prompter.error(QStringLiteral("Die Gattung \"") + name + QStringLiteral("\"\n\nkann nicht gelöscht werden, "
-                                                                                      "sie ist für das System notwendig!"));
+    const std::optional<QString> current = changeableName(ctx, genera, QStringLiteral("Familie"),
+                                                          QStringLiteral("Gattung"), QStringLiteral("gelöscht"));
+    if (!current)
         return;
-    }
+    const QString &name = *current;
     if (ctx.prompter.confirm(QStringLiteral("Die Gattung \"") + name + QStringLiteral("\"\n\naus der Kategorie \"")
                              + genera.text(QStringLiteral("Kategorie")) + QStringLiteral("\"\n\nwirklich löschen? "))) {
         genera.remove();

@@ -36,16 +36,6 @@ int widthOf(const char *column)
     return c && c->kind == ColumnKind::Text ? c->width : 0;
 }
 
-// Whole number in the sense of the number check; -1 counts as not a number.
-std::optional<int> plantNumber(const QString &text)
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    if (!ok || n == -1)
-        return std::nullopt;
-    return n;
-}
-
 } // namespace
 
 NeuePflanzePage::NeuePflanzePage(AppContext &context)

@@ -47,6 +47,26 @@ void stampLastChange(AppContext &ctx)
     settings.open();
 }
 
+std::optional<int> plantNumber(const QString &text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n == -1)
+        return std::nullopt;
+    return n;
+}
+
+void replaceColumnValues(Table &table, const QString &column, const QString &from, const QString &to)
+{
+    for (; !table.eof(); table.next()) {
+        if (table.text(column) == from) {
+            table.edit();
+            table.setValue(column, to);
+            table.post();
+        }
+    }
+}
+
 void reapplyCatalogueSort(AppContext &ctx)
 {
     Table &plants = ctx.tables.Tab_Pflanzen_test;

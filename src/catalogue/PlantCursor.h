@@ -4,6 +4,7 @@
 #include "data/Dataset.h"
 
 #include <QWidget>
+#include <optional>
 
 namespace vindel {
 
@@ -52,6 +53,12 @@ void stampLastChange(AppContext &ctx);
 // "nach Nummern" by number, the empty item keeps the order), then the cursor on CurrentPlantId.
 // Runs under the scroll guard, so the plant that was current stays current.
 void reapplyCatalogueSort(AppContext &ctx);
+
+// A plant number as the number checks read it: a whole number, where -1 counts as not a number.
+std::optional<int> plantNumber(const QString &text);
+
+// Writes `to` into `column` of every row, from the current one to the end, that holds `from`.
+void replaceColumnValues(Table &table, const QString &column, const QString &from, const QString &to);
 
 // A control of the main window by its object name; nullptr without a main window or control.
 template <class T> T *mainWindowControl(AppContext &ctx, const QString &objectName)

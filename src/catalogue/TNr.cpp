@@ -11,19 +11,6 @@
 
 namespace vindel {
 
-namespace {
-
-std::optional<int> plantNumber(const QString &text)
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    if (!ok || n == -1)
-        return std::nullopt;
-    return n;
-}
-
-} // namespace
-
 TNr::TNr(AppContext &context) : AppWindow(context, QStringLiteral("TNr"), QStringLiteral("Nummer ändern"), {343, 243})
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
