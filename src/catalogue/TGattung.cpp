@@ -4,6 +4,7 @@
 #include "app/ScrollGuard.h"
 #include "app/Tag.h"
 #include "catalogue/HauptansichtPage.h"
+#include "catalogue/PlantCursor.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -32,66 +33,33 @@ public:
 
 } // namespace
 
-TGattung::TGattung(AppContext &context)
-    : AppWindow(context, QStringLiteral("TGattung"), QStringLiteral("Gattung"), {416, 264})
+TGattung::TGattung(AppContext &context) : NameDialog(context, QStringLiteral("TGattung"), QStringLiteral("Gattung"))
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    auto *layout = new DesignLayout(this, {416, 264});
-    TitleLabel = new QLabel;
-    TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
-    QFont f = TitleLabel->font();
-    f.setBold(true);
-    f.setPixelSize(18);
-    TitleLabel->setFont(f);
-    layout->place(TitleLabel, {20, 14, 376, 28});
+    TitleLabel = titleLabel("TitleLabel", {20, 14, 376, 28});
     auto *chooseCaption = new QLabel(QStringLiteral("Kategorie wählen:"));
     chooseCaption->setObjectName(QStringLiteral("CategoryLabel"));
-    layout->place(chooseCaption, {20, 56, 120, 22});
+    m_layout->place(chooseCaption, {20, 56, 120, 22});
     auto *list = new DropDownList;
     list->beforeDropDown = [this] { ctx.run([this] { ComboBox1DropDown(); }); };
     ComboBox1 = list;
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    layout->place(ComboBox1, {142, 54, 250, 24});
+    m_layout->place(ComboBox1, {142, 54, 250, 24});
     NameLabel = new QLabel;
     NameLabel->setObjectName(QStringLiteral("NameLabel"));
-    layout->place(NameLabel, {20, 92, 120, 22});
-    Edit1 = new QLineEdit;
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(50);
-    layout->place(Edit1, {142, 90, 250, 24});
+    m_layout->place(NameLabel, {20, 92, 120, 22});
+    nameField({142, 90, 250, 24});
     NoteLabel = new QLabel(
         QStringLiteral("Der geänderte Name der Gattung wird bei allen Pflanzen dieser Gattung entsprechend geändert!"));
     NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
     NoteLabel->setWordWrap(true);
     NoteLabel->hide();
-    layout->place(NoteLabel, {20, 126, 376, 60});
-    SaveButton = new QPushButton(QStringLiteral("Speichern"));
-    SaveButton->setObjectName(QStringLiteral("SaveButton"));
-    layout->place(SaveButton, {80, 200, 110, 32});
-    CancelButton = new QPushButton(QStringLiteral("Abbrechen"));
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    layout->place(CancelButton, {226, 200, 110, 32});
+    m_layout->place(NoteLabel, {20, 126, 376, 60});
+    addButtons();
 
     connect(Edit1, &QLineEdit::textChanged, this, &TGattung::updateSaveButton);
     connect(ComboBox1, &QComboBox::currentTextChanged, this, &TGattung::updateSaveButton);
-    connect(SaveButton, &QPushButton::clicked, this, [this] { ctx.run([this] { SaveClick(); }); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { ctx.run([this] { CancelClick(); }); });
-}
-
-HauptansichtPage *TGattung::page() const
-{
-    QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr;
-    return main ? main->findChild<HauptansichtPage *>() : nullptr;
-}
-
-void TGattung::showEvent(QShowEvent *event)
-{
-    AppWindow::showEvent(event);
-    if (QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr)
-        move(main->geometry().center() - QPoint(width() / 2, height() / 2));
-    ctx.run([this] { FormActivate(); });
 }
 
 // Deleting the text again does not disable the button.
@@ -194,15 +162,8 @@ void TGattung::SaveClick()
 
             plants.setFiltered(false);
             plants.first();
-            if (renaming) {
-                for (; !plants.eof(); plants.next()) {
-                    if (plants.text(QStringLiteral("Familie")) == m_oldName) {
-                        plants.edit();
-                        plants.setValue(QStringLiteral("Familie"), newName);
-                        plants.post();
-                    }
-                }
-            }
+            if (renaming)
+                replaceColumnValues(plants, QStringLiteral("Familie"), m_oldName, newName);
             plants.setFiltered(plantsFiltered);
             transaction.commit();
         } catch (...) {
@@ -216,12 +177,6 @@ void TGattung::SaveClick()
     // The plant list was filtered by the old name; it shows the renamed genus's plants now.
     if (renaming && p)
         p->Gattungzeigen();
-    closeAndReturn();
-}
-
-void TGattung::CancelClick()
-{
-    clearFlags();
     closeAndReturn();
 }
 

@@ -4,6 +4,7 @@
 #include "app/ScrollGuard.h"
 #include "app/Tag.h"
 #include "catalogue/HauptansichtPage.h"
+#include "catalogue/PlantCursor.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,57 +18,25 @@ const QString kAll = QStringLiteral(" Alle");
 } // namespace
 
 TKategorie::TKategorie(AppContext &context)
-    : AppWindow(context, QStringLiteral("TKategorie"), QStringLiteral("Kategorie"), {416, 264})
+    : NameDialog(context, QStringLiteral("TKategorie"), QStringLiteral("Kategorie"))
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    auto *layout = new DesignLayout(this, {416, 264});
-    Label1 = new QLabel;
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont f = Label1->font();
-    f.setBold(true);
-    f.setPixelSize(18);
-    Label1->setFont(f);
-    layout->place(Label1, {20, 16, 376, 28});
+    Label1 = titleLabel("Label1", {20, 16, 376, 28});
     Label2 = new QLabel;
     Label2->setObjectName(QStringLiteral("Label2"));
-    layout->place(Label2, {20, 66, 90, 22});
-    Edit1 = new QLineEdit;
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(50);
-    layout->place(Edit1, {112, 64, 280, 24});
+    m_layout->place(Label2, {20, 66, 90, 22});
+    nameField({112, 64, 280, 24});
     Label4 = new QLabel(QStringLiteral("Der geänderte Name der Kategorie wird bei allen Gattungen und Pflanzen dieser "
                                        "Kategorie entsprechend geändert!"));
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setWordWrap(true);
     Label4->hide();
-    layout->place(Label4, {20, 104, 376, 70});
-    SaveButton = new QPushButton(QStringLiteral("Speichern"));
-    SaveButton->setObjectName(QStringLiteral("SaveButton"));
-    layout->place(SaveButton, {80, 200, 110, 32});
-    CancelButton = new QPushButton(QStringLiteral("Abbrechen"));
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    layout->place(CancelButton, {226, 200, 110, 32});
+    m_layout->place(Label4, {20, 104, 376, 70});
+    addButtons();
 
     connect(Edit1, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (!text.isEmpty())
             SaveButton->setEnabled(true);
     });
-    connect(SaveButton, &QPushButton::clicked, this, [this] { ctx.run([this] { SaveClick(); }); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { ctx.run([this] { CancelClick(); }); });
-}
-
-HauptansichtPage *TKategorie::page() const
-{
-    QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr;
-    return main ? main->findChild<HauptansichtPage *>() : nullptr;
-}
-
-void TKategorie::showEvent(QShowEvent *event)
-{
-    AppWindow::showEvent(event);
-    if (QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr)
-        move(main->geometry().center() - QPoint(width() / 2, height() / 2));
-    ctx.run([this] { FormActivate(); });
 }
 
 void TKategorie::FormActivate()
@@ -141,21 +110,10 @@ void TKategorie::SaveClick()
             plants.setFiltered(false);
             plants.first();
             if (renaming) {
-                for (; !plants.eof(); plants.next()) {
-                    if (plants.text(QStringLiteral("Kategorie")) == m_oldName) {
-                        plants.edit();
-                        plants.setValue(QStringLiteral("Kategorie"), newName);
-                        plants.post();
-                    }
-                }
+                replaceColumnValues(plants, QStringLiteral("Kategorie"), m_oldName, newName);
                 genera.setFiltered(false);
-                for (genera.first(); !genera.eof(); genera.next()) {
-                    if (genera.text(QStringLiteral("Kategorie")) == m_oldName) {
-                        genera.edit();
-                        genera.setValue(QStringLiteral("Kategorie"), newName);
-                        genera.post();
-                    }
-                }
+                genera.first();
+                replaceColumnValues(genera, QStringLiteral("Kategorie"), m_oldName, newName);
                 genera.setFiltered(generaFiltered);
             }
             plants.setFiltered(plantsFiltered);
@@ -174,12 +132,6 @@ void TKategorie::SaveClick()
     clearFlags();
     if (p)
         p->Kategoriezeigen();
-    closeAndReturn();
-}
-
-void TKategorie::CancelClick()
-{
-    clearFlags();
     closeAndReturn();
 }
 
