@@ -47,6 +47,18 @@ private:
     qint64 m_id;
 };
 
+// The genera the table shows, without " Alle"; the cursor ends past the last row.
+QStringList genusNames(Table &genera)
+{
+    QStringList names;
+    for (genera.first(); !genera.eof(); genera.next()) {
+        const QString name = genera.text(QStringLiteral("Familie"));
+        if (name != kAll)
+            names << name;
+    }
+    return names;
+}
+
 } // namespace
 
 QStringList SuggestionLists::distinctValues(Dataset &source, const QString &column)
@@ -93,26 +105,14 @@ QStringList SuggestionLists::generaOfCategory(const QString &category)
     genera.setFilter(QStringLiteral("(Kategorie LIKE ") + filterQuoted(category)
                      + QStringLiteral(") OR (Kategorie  LIKE ' Alle')"));
     genera.setFiltered(true);
-    QStringList names;
-    for (genera.first(); !genera.eof(); genera.next()) {
-        const QString name = genera.text(QStringLiteral("Familie"));
-        if (name != kAll)
-            names << name;
-    }
-    return names;
+    return genusNames(genera);
 }
 
 QStringList SuggestionLists::shownGenera()
 {
     Table &genera = m_tables.Tab_Gattung;
     TableStateKeeper keep(genera);
-    QStringList names;
-    for (genera.first(); !genera.eof(); genera.next()) {
-        const QString name = genera.text(QStringLiteral("Familie"));
-        if (name != kAll)
-            names << name;
-    }
-    return names;
+    return genusNames(genera);
 }
 
 QStringList SuggestionLists::distinctPlantValues(const QString &genus, const QString *species)
