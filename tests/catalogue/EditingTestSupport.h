@@ -5,52 +5,16 @@
 
 #include "catalogue/HauptansichtPage.h"
 #include "support/AppFixture.h"
+#include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QImage>
 #include <QLineEdit>
-#include <QPainter>
 #include <QTest>
 
 namespace editingtest {
 
 using namespace vindel;
 using namespace vindel::test;
-
-inline QByteArray jpegBytes(QColor colour)
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(colour);
-    QPainter(&image).fillRect(0, 0, 20, 15, Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "JPG", 80))
-        qFatal("no JPEG writer");
-    return bytes;
-}
-
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline QStringList filesIn(const QString &folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::Files);
-    names.sort();
-    return names;
-}
 
 struct Garden {
     AppFixture app;

@@ -2,52 +2,16 @@
 // files go, which stay, and that the database changes are all or nothing.
 #include "catalogue/PlantOperations.h"
 #include "support/AppFixture.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QPainter>
 #include <QRegularExpression>
 
 using namespace vindel;
 using namespace vindel::test;
 
 namespace {
-
-QByteArray jpegBytes(QColor colour)
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(colour);
-    QPainter(&image).fillRect(0, 0, 20, 15, Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "JPG", 80))
-        qFatal("no JPEG writer");
-    return bytes;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList filesIn(const QString &folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::Files);
-    names.sort();
-    return names;
-}
 
 // Two plants with photos and diaries; a file outside the photo folder that a crafted name points at.
 struct Garden {

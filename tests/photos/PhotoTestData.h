@@ -2,6 +2,8 @@
 
 // Pictures and files made on the fly for the photo tests.
 
+#include "../support/TestFiles.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
@@ -92,20 +94,8 @@ inline QByteArray withExif(const QByteArray &jpeg, int orientation, bool bigEndi
     return jpeg.left(2) + exifSegment(orientation, bigEndian) + jpeg.mid(2);
 }
 
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
+using vindel::test::readFile;
+using vindel::test::writeFile;
 
 // Colours after JPEG compression are close, not equal.
 inline bool near(QRgb a, QColor b, int tolerance = 40)
