@@ -55,6 +55,17 @@ inline void addCatalogue(AppFixture &app)
 
 inline HauptansichtPage *mainView(AppFixture &app) { return app.mainWindow()->hauptansicht(); }
 
+// The program on the small catalogue. Rows may be added before start(), which returns the main
+// view, or nullptr when the program did not come up.
+//
+//     Catalogue app;
+//     HauptansichtPage *view = app.start();
+//     QVERIFY(view);
+struct Catalogue : AppFixture {
+    Catalogue() { addCatalogue(*this); }
+    HauptansichtPage *start() { return AppFixture::start() ? mainView(*this) : nullptr; }
+};
+
 // The row of the grid whose first column shows the text (-1 when none does).
 inline int rowOf(DataGrid *grid, const QString &text, int column = 0)
 {

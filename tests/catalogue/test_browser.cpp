@@ -74,10 +74,9 @@ void TestBrowser::categoryAndGenusFilters()
     QFETCH(QStringList, plants);
     QFETCH(QString, countLabel);
 
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     DataTables &t = app.tables();
     QVERIFY(clickRow(view->DBGrid2, category));
     QCOMPARE(t.Tab_Kate_test.text("Namen"), category);
@@ -112,10 +111,9 @@ void TestBrowser::genusCountLabels()
     QFETCH(QString, category);
     QFETCH(QStringList, genera);
     QFETCH(QString, label);
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     QVERIFY(clickRow(view->DBGrid2, category));
     QStringList shown;
     for (int r = 0; r < view->DBGrid4->model()->rowCount(); ++r)
@@ -171,10 +169,9 @@ void TestBrowser::search()
     QFETCH(QString, filter);
     QFETCH(QStringList, plants);
 
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     DataTables &t = app.tables();
     QVERIFY(clickRow(view->DBGrid2, category));
     QVERIFY(clickRow(view->DBGrid4, genus));
@@ -202,10 +199,9 @@ void TestBrowser::search()
 
 void TestBrowser::starWithAllKeepsThePlantBox()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     DataTables &t = app.tables();
     QVERIFY(clickRow(view->DBGrid2, "Stauden"));
     QVERIFY(clickRow(view->DBGrid1, "Rotklee", 1));
@@ -224,10 +220,9 @@ void TestBrowser::starWithAllKeepsThePlantBox()
 
 void TestBrowser::numberSearchRewritesTheBox()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     QVERIFY(choose(view->ComboBox5, "Nr."));
     // "1", "12", then "12x", which is not a number: the box is rewritten to 1, plant 1 searched.
     QTest::keyClicks(view->Edit33, "12");
@@ -246,12 +241,11 @@ void TestBrowser::numberSearchRewritesTheBox()
 // A quote in a category name or in the search text does not break the filters.
 void TestBrowser::searchWithQuoteInName()
 {
-    AppFixture app;
-    addCatalogue(app);
+    Catalogue app;
     app.exec("INSERT INTO Kategorien (Namen) VALUES ('Omas Garten''s')");
     app.exec("INSERT INTO Pflanzen (Nr, Namen, Kategorie) VALUES (20, 'Bauer''s Rose', 'Omas Garten''s')");
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     QVERIFY(clickRow(view->DBGrid2, "Omas Garten's"));
     QCOMPARE(gridPlants(app), QStringList{"Bauer's Rose"});
     QTest::keyClicks(view->Edit33, "Bauer'");
@@ -262,10 +256,9 @@ void TestBrowser::searchWithQuoteInName()
 
 void TestBrowser::yesNoFilter()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     DataTables &t = app.tables();
     QVERIFY(view->ComboBox6->isHidden());
 
@@ -297,10 +290,9 @@ void TestBrowser::yesNoFilter()
 
 void TestBrowser::sortChoice()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     QVERIFY(clickRow(view->DBGrid1, "Rosmarin", 1));
     QVERIFY(choose(view->ComboBox8, "nach Nummern"));
     QStringList numbers;
@@ -324,10 +316,9 @@ void TestBrowser::sortChoice()
 
 void TestBrowser::typeAheadInPlantGrid()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     DataGrid *grid = view->DBGrid1;
     grid->setFocus();
     QTest::keyClick(grid, 'R');
@@ -356,10 +347,9 @@ void TestBrowser::typeAheadInPlantGrid()
 
 void TestBrowser::typeAheadInGenusGrid()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     DataGrid *grid = view->DBGrid4;
     grid->setFocus();
     QTest::keyClicks(grid, "ag");
@@ -377,10 +367,9 @@ void TestBrowser::typeAheadInGenusGrid()
 
 void TestBrowser::hoverHighlightsAndFocuses()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     const QColor lightBlue = fromWinColour(0xFFE7D9);
     app.state().TypeAheadText = QStringLiteral("Ro");
     QTest::mouseMove(view->DBGrid4->viewport(), {20, 10});
@@ -401,10 +390,9 @@ void TestBrowser::hoverHighlightsAndFocuses()
 
 void TestBrowser::rightClickShowsPlantAndOpensListMenu()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     QCOMPARE(view->Edit15->text(), QStringLiteral("Agave americana"));
     QVERIFY(clickRow(view->DBGrid1, "Rainfarn", 1, Qt::RightButton));
     QCOMPARE(view->Edit15->text(), QStringLiteral("Rainfarn"));
@@ -440,11 +428,10 @@ void TestBrowser::rightClickShowsPlantAndOpensListMenu()
 
 void TestBrowser::datePickerFillsSowingAndFlowering()
 {
-    AppFixture app;
-    addCatalogue(app);
+    Catalogue app;
     app.prompter().setToday(QDate(2024, 5, 17));
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     QCalendarWidget *picker = view->MonthCalendar3;
     view->Image15->click();
     QVERIFY(picker->isVisible());
@@ -469,10 +456,9 @@ void TestBrowser::datePickerFillsSowingAndFlowering()
 
 void TestBrowser::pageLeftAndShown()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *view = mainView(app);
+    Catalogue app;
+    HauptansichtPage *view = app.start();
+    QVERIFY(view);
     DataTables &t = app.tables();
     QVERIFY(clickRow(view->DBGrid2, "Kakteen"));
     QVERIFY(clickRow(view->DBGrid4, "Aloe"));

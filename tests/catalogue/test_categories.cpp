@@ -23,13 +23,15 @@ void type(QWidget *w, const QString &text)
                             QString(c), Qt::NoModifier);
 }
 
-void addMore(AppFixture &app)
-{
-    addCatalogue(app);
-    // Differs from Stauden only in case: never touched by what happens to Stauden.
-    app.exec("INSERT INTO Pflanzen (Nr, Namen, Kategorie, Familie) VALUES (30, 'Salbei', 'stauden', 'Salvia')");
-    app.exec("INSERT INTO Gattung (Familie, Kategorie) VALUES ('Salvia', 'stauden')");
-}
+// The small catalogue with a category that differs from Stauden only in case: it is never
+// touched by what happens to Stauden.
+struct MixedCaseCatalogue : Catalogue {
+    MixedCaseCatalogue()
+    {
+        exec("INSERT INTO Pflanzen (Nr, Namen, Kategorie, Familie) VALUES (30, 'Salbei', 'stauden', 'Salvia')");
+        exec("INSERT INTO Gattung (Familie, Kategorie) VALUES ('Salvia', 'stauden')");
+    }
+};
 
 QStringList column(AppFixture &app, const QString &sql)
 {
@@ -81,10 +83,9 @@ private slots:
 
 void TestCategories::addCategory()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QCOMPARE(page->BitBtn41->toolTip(), QStringLiteral("Neue Kategorie anlegen!"));
     QVERIFY(clickRow(page->DBGrid2, "Kakteen"));
     TKategorie *dialog = open(page->BitBtn41, categoryDialog(app));
@@ -123,10 +124,9 @@ void TestCategories::addCategory()
 
 void TestCategories::renameCarriesPlantsAndGenera()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, "Stauden"));
     TKategorie *dialog = open(page->BitBtn42, categoryDialog(app));
     QVERIFY(dialog);
@@ -163,10 +163,9 @@ void TestCategories::renameCarriesPlantsAndGenera()
 
 void TestCategories::cancelThenRename()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, "Zwiebeln"));
     TKategorie *dialog = open(page->BitBtn41, categoryDialog(app));
     QVERIFY(dialog);
@@ -191,10 +190,9 @@ void TestCategories::cancelThenRename()
 // Deleting the name again leaves the button enabled, but an empty name is not stored.
 void TestCategories::emptyNameIsRefused()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, "Stauden"));
     TKategorie *dialog = open(page->BitBtn42, categoryDialog(app));
     QVERIFY(dialog);
@@ -213,11 +211,10 @@ void TestCategories::emptyNameIsRefused()
 // A failure in the middle of the cascade leaves the database and the table objects as before.
 void TestCategories::failedRenameChangesNothing()
 {
-    AppFixture app;
-    addMore(app);
+    MixedCaseCatalogue app;
     app.exec("CREATE TRIGGER no_genus_change BEFORE UPDATE ON Gattung BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     DataTables &t = app.tables();
     QVERIFY(clickRow(page->DBGrid2, "Stauden"));
     TKategorie *dialog = open(page->BitBtn42, categoryDialog(app));
@@ -245,10 +242,9 @@ void TestCategories::failedRenameChangesNothing()
 
 void TestCategories::deleteCategoryWithPlants()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QCOMPARE(page->BitBtn40->toolTip(), QStringLiteral("Kategorie Löschen?"));
     QVERIFY(clickRow(page->DBGrid2, "Stauden"));
     app.prompter().answerYes();
@@ -275,10 +271,9 @@ void TestCategories::deleteCategoryWithPlants()
 
 void TestCategories::deleteAnswerNoKeepsAll()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, "Stauden"));
     app.prompter().answerNo();
     page->BitBtn40->click();
@@ -310,10 +305,9 @@ void TestCategories::allIsProtected()
 {
     QFETCH(QString, button);
     QFETCH(QString, message);
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, " Alle"));
     QVERIFY(clickRow(page->DBGrid4, " Alle"));
     app.find<QPushButton>(button)->click();
@@ -329,10 +323,9 @@ void TestCategories::allIsProtected()
 
 void TestCategories::addGenus()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, "Kakteen"));
     TGattung *dialog = open(page->BitBtn29, genusDialog(app));
     QVERIFY(dialog);
@@ -359,11 +352,10 @@ void TestCategories::addGenus()
 
 void TestCategories::renameGenus()
 {
-    AppFixture app;
-    addMore(app);
+    MixedCaseCatalogue app;
     app.exec("INSERT INTO Pflanzen (Nr, Namen, Kategorie, Familie) VALUES (31, 'Agave parryi', 'Kakteen', 'agave')");
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, "Kakteen"));
     QVERIFY(clickRow(page->DBGrid4, "Agave"));
     TGattung *dialog = open(page->BitBtn7, genusDialog(app));
@@ -392,10 +384,9 @@ void TestCategories::renameGenus()
 
 void TestCategories::renameGenusMovingItToAnotherCategory()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, "Kakteen"));
     QVERIFY(clickRow(page->DBGrid4, "Aloe"));
     TGattung *dialog = open(page->BitBtn7, genusDialog(app));
@@ -423,10 +414,9 @@ void TestCategories::renameGenusMovingItToAnotherCategory()
 
 void TestCategories::genusListOpenedWhileRenaming()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid2, "Stauden"));
     QVERIFY(clickRow(page->DBGrid4, "Phlox"));
     const QString categoryBefore = app.tables().Tab_Kate_test.text("Namen");
@@ -450,10 +440,9 @@ void TestCategories::genusListOpenedWhileRenaming()
 
 void TestCategories::deleteGenus()
 {
-    AppFixture app;
-    addMore(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    MixedCaseCatalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QCOMPARE(page->BitBtn30->toolTip(), QStringLiteral("Gattung Löschen?"));
     QVERIFY(clickRow(page->DBGrid2, "Kakteen"));
     QVERIFY(clickRow(page->DBGrid4, "Aloe"));

@@ -108,8 +108,7 @@ void TestPlantDisplay::everyFieldOfThePlant()
         {"Düngung", "Memo1"},    {"Boden", "Memo6"},        {"Webseite1", "Edit54"},    {"Webseite2", "Edit55"},
         {"Webseite3", "Edit56"},
     };
-    AppFixture app;
-    addCatalogue(app);
+    Catalogue app;
     QStringList columns{"Nr", "Nummeriert", "Beschriftet", "FotoListe"};
     QVariantList values{42, "Ja", "Nein", "Bild3"};
     for (const auto &[column, control] : fields) {
@@ -121,8 +120,8 @@ void TestPlantDisplay::everyFieldOfThePlant()
     for (int i = 0; i < columns.size(); ++i)
         marks << "?";
     app.exec("INSERT INTO Pflanzen (" + columns.join(',') + ") VALUES (" + marks.join(',') + ")", values);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid1, "Zitronengras", 1));
 
     for (size_t i = 0; i < fields.size(); ++i) {
@@ -167,14 +166,13 @@ void TestPlantDisplay::everyFieldOfThePlant()
 
 void TestPlantDisplay::diaryCaptionCountsEntries()
 {
-    AppFixture app;
-    addCatalogue(app);
+    Catalogue app;
     for (int i = 0; i < 3; ++i)
         app.exec("INSERT INTO Historie (PflanzenID, Datum, Aktion) VALUES ('12', '01.05.2020', 'Beobachtung')");
     app.exec("INSERT INTO Historie (PflanzenID, Datum, Aktion) VALUES ('1', '01.05.2020', 'Beobachtung')");
     app.exec("INSERT INTO Historie (PflanzenID, Datum, Aktion) VALUES ('120', '01.05.2020', 'Beobachtung')");
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QTabWidget *tabs = app.mainWindow()->pageControl();
     QVERIFY(clickRow(page->DBGrid1, "Rosmarin", 1));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Tagbuch ( 3 )   "));
@@ -187,10 +185,9 @@ void TestPlantDisplay::diaryCaptionCountsEntries()
 
 void TestPlantDisplay::numberFieldKeptWhileRenumbering()
 {
-    AppFixture app;
-    addCatalogue(app);
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    Catalogue app;
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid1, "Rosmarin", 1));
     // The number dialog put a new, unsaved number into the field.
     page->Edit46->setText(QStringLiteral("99"));
@@ -207,11 +204,10 @@ void TestPlantDisplay::numberFieldKeptWhileRenumbering()
 // variables and the diary count follow the cursor.
 void TestPlantDisplay::duplicationKeepsTheFields()
 {
-    AppFixture app;
-    addCatalogue(app);
+    Catalogue app;
     app.exec("INSERT INTO Historie (PflanzenID, Datum, Aktion) VALUES ('5', '01.05.2020', 'Beobachtung')");
-    QVERIFY(app.start());
-    HauptansichtPage *page = mainView(app);
+    HauptansichtPage *page = app.start();
+    QVERIFY(page);
     QVERIFY(clickRow(page->DBGrid1, "Rosmarin", 1));
     QWidget *duplicate = app.find("BitBtn22");
     QVERIFY(duplicate);
