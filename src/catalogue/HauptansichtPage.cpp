@@ -301,17 +301,31 @@ void HauptansichtPage::buildPlantBox()
         box->place(l, {x, y + 3, w, 20});
         return l;
     };
-    auto left = [&](QWidget *w, const QString &text, int i, int fieldWidth = kRightCaption - 10 - kLeftField) {
-        caption(text, kLeftCaption, row(i));
-        box->place(w, {kLeftField, row(i), fieldWidth, kHeight});
+    // A read-only field with its caption in the left or right column, or over the full width.
+    auto field = [&](const char *name, const QString &text, int i, int captionX, int fieldX, int fieldWidth) {
+        QLineEdit *e = readOnlyField(name);
+        caption(text, captionX, row(i));
+        box->place(e, {fieldX, row(i), fieldWidth, kHeight});
+        return e;
     };
-    auto right = [&](QWidget *w, const QString &text, int i, int fieldWidth = kRight - kRightField) {
-        caption(text, kRightCaption, row(i));
-        box->place(w, {kRightField, row(i), fieldWidth, kHeight});
+    auto left = [&](const char *name, const QString &text, int i, int fieldWidth = kRightCaption - 10 - kLeftField) {
+        return field(name, text, i, kLeftCaption, kLeftField, fieldWidth);
     };
-    auto wide = [&](QWidget *w, const QString &text, int i) {
-        caption(text, kLeftCaption, row(i));
-        box->place(w, {kLeftField, row(i), kRight - kLeftField, kHeight});
+    auto right = [&](const char *name, const QString &text, int i, int fieldWidth = kRight - kRightField) {
+        return field(name, text, i, kRightCaption, kRightField, fieldWidth);
+    };
+    auto wide = [&](const char *name, const QString &text, int i) {
+        return field(name, text, i, kLeftCaption, kLeftField, kRight - kLeftField);
+    };
+    // The calendar icon of a date field, shown by the editing mode.
+    auto calendarIcon = [&](const char *name, int x, int i) {
+        auto *b = new QToolButton;
+        b->setObjectName(QLatin1String(name));
+        b->setText(QStringLiteral("…"));
+        b->setToolTip(QStringLiteral("Kalender anzeigen"));
+        b->hide();
+        box->place(b, {x, row(i), 24, kHeight});
+        return b;
     };
 
     Label125 = label("Label125");
@@ -325,65 +339,39 @@ void HauptansichtPage::buildPlantBox()
     Edit46->setReadOnly(true);
     Edit46->hide();
     box->place(Edit46, {kLeftField, row(0), 100, kHeight});
-    Edit16 = readOnlyField("Edit16");
-    right(Edit16, QStringLiteral("Kategorie:"), 0);
+    Edit16 = right("Edit16", QStringLiteral("Kategorie:"), 0);
 
-    Edit15 = readOnlyField("Edit15");
+    Edit15 = wide("Edit15", QStringLiteral("Name:"), 1);
     Edit15->setToolTip(QStringLiteral("Mit rechter Maustaste in Listen aufnahmen!"));
     Edit15->setContextMenuPolicy(Qt::NoContextMenu);
     Edit15->installEventFilter(this);
-    wide(Edit15, QStringLiteral("Name:"), 1);
 
-    Edit34 = readOnlyField("Edit34");
-    left(Edit34, QStringLiteral("Gattung:"), 2);
-    Edit4 = readOnlyField("Edit4");
-    right(Edit4, QStringLiteral("Art:"), 2);
-    Edit30 = readOnlyField("Edit30");
-    left(Edit30, QStringLiteral("Variante:"), 3);
-    Edit17 = readOnlyField("Edit17");
-    right(Edit17, QStringLiteral("Mundartlich:"), 3);
-    Edit8 = readOnlyField("Edit8");
-    wide(Edit8, QStringLiteral("Bemerkung:"), 4);
-    Edit25 = readOnlyField("Edit25");
-    left(Edit25, QStringLiteral("Habitat:"), 5);
-    Edit49 = readOnlyField("Edit49");
-    right(Edit49, QStringLiteral("Feldnummer:"), 5);
-    Edit9 = readOnlyField("Edit9");
-    left(Edit9, QStringLiteral("Herkunft:"), 6);
-    Edit11 = readOnlyField("Edit11");
-    right(Edit11, QStringLiteral("Kaufpreis:"), 6);
+    Edit34 = left("Edit34", QStringLiteral("Gattung:"), 2);
+    Edit4 = right("Edit4", QStringLiteral("Art:"), 2);
+    Edit30 = left("Edit30", QStringLiteral("Variante:"), 3);
+    Edit17 = right("Edit17", QStringLiteral("Mundartlich:"), 3);
+    Edit8 = wide("Edit8", QStringLiteral("Bemerkung:"), 4);
+    Edit25 = left("Edit25", QStringLiteral("Habitat:"), 5);
+    Edit49 = right("Edit49", QStringLiteral("Feldnummer:"), 5);
+    Edit9 = left("Edit9", QStringLiteral("Herkunft:"), 6);
+    Edit11 = right("Edit11", QStringLiteral("Kaufpreis:"), 6);
 
     // Date fields leave room for their calendar icons, which the editing mode shows.
-    Edit12 = readOnlyField("Edit12");
+    Edit12 = left("Edit12", QStringLiteral("Aussaat:"), 7, 122);
     Edit12->setMouseTracking(true);
     Edit12->installEventFilter(this);
-    left(Edit12, QStringLiteral("Aussaat:"), 7, 122);
-    Image15 = new QToolButton;
-    Image15->setObjectName(QStringLiteral("Image15"));
-    Image15->setText(QStringLiteral("…"));
-    Image15->setToolTip(QStringLiteral("Kalender anzeigen"));
-    Image15->hide();
-    box->place(Image15, {kLeftField + 126, row(7), 24, kHeight});
-    Edit13 = readOnlyField("Edit13");
-    right(Edit13, QStringLiteral("Blütezeit:"), 7, 126);
-    Image13 = new QToolButton;
-    Image13->setObjectName(QStringLiteral("Image13"));
-    Image13->setText(QStringLiteral("…"));
-    Image13->setToolTip(QStringLiteral("Kalender anzeigen"));
-    Image13->hide();
-    box->place(Image13, {kRightField + 130, row(7), 24, kHeight});
+    Image15 = calendarIcon("Image15", kLeftField + 126, 7);
+    Edit13 = right("Edit13", QStringLiteral("Blütezeit:"), 7, 126);
+    Image13 = calendarIcon("Image13", kRightField + 130, 7);
 
-    Edit10 = readOnlyField("Edit10");
-    left(Edit10, QStringLiteral("Topfgröße:"), 8);
-    Edit24 = readOnlyField("Edit24");
-    right(Edit24, QStringLiteral("Im Bestand seit:"), 8);
+    Edit10 = left("Edit10", QStringLiteral("Topfgröße:"), 8);
+    Edit24 = right("Edit24", QStringLiteral("Im Bestand seit:"), 8);
 
     caption(QStringLiteral("Standort:"), kLeftCaption, row(9), 58);
     caption(QStringLiteral("Sommer:"), kLeftCaption + 58, row(9), 56);
     Edit14 = readOnlyField("Edit14");
     box->place(Edit14, {kLeftCaption + 116, row(9), kRightCaption - 10 - kLeftCaption - 116, kHeight});
-    Edit27 = readOnlyField("Edit27");
-    right(Edit27, QStringLiteral("Winter:"), 9);
+    Edit27 = right("Edit27", QStringLiteral("Winter:"), 9);
 
     ComboBox2 = comboBox("ComboBox2");
     ComboBox2->hide();
