@@ -4,6 +4,9 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <sqlite3.h>
 
 namespace vindel {
@@ -37,16 +40,18 @@ void Database::openWithFlags(const QString &path, int flags)
     }
 }
 
+// The connection belongs to the thread that opened it (the user interface), so SQLite need not
+// lock around every call.
 void Database::open(const QString &path)
 {
     if (!QFileInfo::exists(path))
         throw DatabaseError(QStringLiteral("Die Datenbankdatei »%1« fehlt.").arg(path));
-    openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
+    openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
 }
 
 void Database::openOrCreate(const QString &path)
 {
-    openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX);
+    openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
 }
 
 void Database::finalizeAll()
@@ -153,7 +158,54 @@ QVariant columnValue(sqlite3_stmt *stmt, int i)
     }
 }
 
+// One QString per distinct text of a column, found by its UTF-8 bytes before anything is decoded.
+class TextPool {
+public:
+    QVariant get(const char *utf8, int size)
+    {
+        const std::string_view key(utf8, size_t(size));
+        auto it = m_texts.find(key);
+        if (it == m_texts.end())
+            it = m_texts.emplace(std::string(key), QVariant(QString::fromUtf8(utf8, size))).first;
+        return it->second;
+    }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, QVariant, Hash, std::equal_to<>> m_texts;
+};
+
 } // namespace
+
+void Database::forEachRow(const QString &sql, const QVariantList &params, const std::vector<bool> &sharedTexts,
+                          const std::function<void(SqlRow &)> &take)
+{
+    sqlite3_stmt *stmt = prepare(sql);
+    bind(stmt, params);
+    const int n = sqlite3_column_count(stmt);
+    std::vector<TextPool> pools(static_cast<size_t>(n));
+    SqlRow row;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        row.resize(size_t(n));
+        for (int i = 0; i < n; ++i) {
+            if (size_t(i) < sharedTexts.size() && sharedTexts[size_t(i)] && sqlite3_column_type(stmt, i) == SQLITE_TEXT)
+                row[size_t(i)] = pools[size_t(i)].get(reinterpret_cast<const char *>(sqlite3_column_text(stmt, i)),
+                                                      sqlite3_column_bytes(stmt, i));
+            else
+                row[size_t(i)] = columnValue(stmt, i);
+        }
+        take(row);
+    }
+    if (rc != SQLITE_DONE) {
+        sqlite3_reset(stmt);
+        fail(sql);
+    }
+    sqlite3_reset(stmt);
+}
 
 void Database::exec(const QString &sql, const QVariantList &params)
 {

@@ -83,8 +83,7 @@ void Dataset::open()
 {
     if (active())
         return;
-    m_rows = loadRows();
-    m_deletedRows = 0;
+    takeRows(loadRows());
     m_state = State::Browse;
     m_sortedCacheValid = false;
     invalidateIndexFor({});
@@ -96,6 +95,7 @@ void Dataset::open()
             m_filter.reset();
     } catch (...) {
         m_rows.clear();
+        m_cells.clear();
         m_state = State::Inactive;
         throw;
     }
@@ -112,6 +112,7 @@ void Dataset::close()
     postIfEditing();
     m_state = State::Inactive;
     m_rows.clear();
+    m_cells.clear();
     m_view.clear();
     m_sortedCache.clear();
     m_sortedCacheValid = false;
@@ -131,21 +132,31 @@ int Dataset::requireColumn(const QString &name) const
     return i;
 }
 
-const SqlRow *Dataset::currentValues() const
+void Dataset::takeRows(LoadedRows loaded)
+{
+    m_rows.clear();
+    m_rows.reserve(loaded.rowIds.size());
+    for (qint64 id : loaded.rowIds)
+        m_rows.push_back({id, false});
+    m_cells = std::move(loaded.cells);
+    m_deletedRows = 0;
+}
+
+const QVariant *Dataset::currentValues() const
 {
     if (m_state == State::Edit || m_state == State::Insert)
-        return &m_buffer;
+        return m_buffer.data();
     if (m_pos < 0 || m_pos >= int(m_view.size()))
         return nullptr;
-    return &m_rows[size_t(m_view[size_t(m_pos)])].values;
+    return cellsOf(size_t(m_view[size_t(m_pos)]));
 }
 
 QVariant Dataset::value(const QString &column) const
 {
     requireActive();
     const int i = requireColumn(column);
-    const SqlRow *row = currentValues();
-    return row ? (*row)[size_t(i)] : QVariant();
+    const QVariant *row = currentValues();
+    return row ? row[i] : QVariant();
 }
 
 bool Dataset::isNull(const QString &column) const { return value(column).isNull(); }
@@ -154,8 +165,8 @@ QString Dataset::text(const QString &column) const
 {
     requireActive();
     const int i = requireColumn(column);
-    const SqlRow *row = currentValues();
-    return row ? storedToText(m_columns[size_t(i)], (*row)[size_t(i)]) : QString();
+    const QVariant *row = currentValues();
+    return row ? storedToText(m_columns[size_t(i)], row[i]) : QString();
 }
 
 qint64 Dataset::integer(const QString &column, bool *ok) const
@@ -209,7 +220,7 @@ const QVariant &Dataset::valueAt(int viewRow, int column) const
         return nullValue();
     if (viewRow == m_pos && (m_state == State::Edit))
         return m_buffer[size_t(column)];
-    return m_rows[size_t(m_view[size_t(viewRow)])].values[size_t(column)];
+    return cellsOf(size_t(m_view[size_t(viewRow)]))[column];
 }
 
 // --- navigation ---------------------------------------------------------------------------
@@ -303,7 +314,7 @@ bool Dataset::locate(const QString &column, const QVariant &value, LocateOption 
     }
     const QString key = value.toString();
     for (int i = 0; i < int(m_view.size()); ++i) {
-        const QVariant &v = m_rows[size_t(m_view[size_t(i)])].values[size_t(c)];
+        const QVariant &v = cellsOf(size_t(m_view[size_t(i)]))[c];
         bool hit;
         if (numeric) {
             hit = !v.isNull() && v.toLongLong() == wanted;
@@ -435,7 +446,7 @@ const std::vector<int> &Dataset::sortedOrder()
         if (kc.numeric) {
             kc.numbers.resize(n);
             for (size_t i = 0; i < n; ++i) {
-                const QVariant &v = m_rows[i].values[size_t(k.column)];
+                const QVariant &v = cellsOf(i)[k.column];
                 kc.nulls[i] = v.isNull();
                 kc.numbers[i] = v.toDouble();
             }
@@ -443,7 +454,7 @@ const std::vector<int> &Dataset::sortedOrder()
             kc.texts.reserve(n);
             const QCollator &col = textCollator();
             for (size_t i = 0; i < n; ++i) {
-                const QVariant &v = m_rows[i].values[size_t(k.column)];
+                const QVariant &v = cellsOf(i)[k.column];
                 kc.nulls[i] = v.isNull();
                 // Dates are stored as ISO text, so their text order is their time order.
                 kc.texts.push_back(col.sortKey(v.toString()));
@@ -515,7 +526,7 @@ const std::vector<int> *Dataset::indexedRows(const RowFilter::EqualityKey &key)
         m_index.clear();
         const size_t c = size_t(key.column);
         for (size_t i = 0; i < m_rows.size(); ++i)
-            m_index[RowFilter::indexKey(m_rows[i].values[c])].push_back(int(i));
+            m_index[RowFilter::indexKey(cellsOf(i)[c])].push_back(int(i));
         m_indexColumn = key.column;
     }
     const auto it = m_index.constFind(key.key);
@@ -551,7 +562,7 @@ void Dataset::rebuildViewByScan()
     std::vector<char> passes(m_rows.size());
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const StoredRow &r = m_rows[i];
-        passes[i] = !r.deleted && (!m_filter || m_filter->matches(r.values));
+        passes[i] = !r.deleted && (!m_filter || m_filter->matches(rowValues(i)));
     }
     m_view.reserve(order.size());
     for (int i : order)
@@ -576,7 +587,8 @@ void Dataset::edit()
         append();
         return;
     }
-    m_buffer = m_rows[size_t(m_view[size_t(m_pos)])].values;
+    const QVariant *cells = cellsOf(size_t(m_view[size_t(m_pos)]));
+    m_buffer.assign(cells, cells + m_columns.size());
     m_dirty.assign(m_columns.size(), false);
     m_state = State::Edit;
 }
@@ -686,7 +698,7 @@ void Dataset::post()
         const bool changed = std::find(m_dirty.begin(), m_dirty.end(), true) != m_dirty.end();
         if (changed) {
             writeRow(&row, m_buffer, m_dirty); // on failure the edit stays pending
-            row.values = m_buffer;
+            std::copy(m_buffer.begin(), m_buffer.end(), cellsOf(size_t(m_view[size_t(m_pos)])));
             invalidateOrderFor(m_dirty);
         }
         m_state = State::Browse;
@@ -697,12 +709,13 @@ void Dataset::post()
     }
     if (m_state == State::Insert) {
         const qint64 rowId = writeRow(nullptr, m_buffer, m_dirty);
-        m_rows.push_back({rowId, std::move(m_buffer), false});
+        m_rows.push_back({rowId, false});
+        m_cells.insert(m_cells.end(), std::make_move_iterator(m_buffer.begin()), std::make_move_iterator(m_buffer.end()));
         m_state = State::Browse;
         m_buffer.clear();
         m_sortedCacheValid = false;
         if (m_indexColumn >= 0)
-            m_index[RowFilter::indexKey(m_rows.back().values[size_t(m_indexColumn)])].push_back(int(m_rows.size()) - 1);
+            m_index[RowFilter::indexKey(cellsOf(m_rows.size() - 1)[m_indexColumn])].push_back(int(m_rows.size()) - 1);
         m_view.push_back(int(m_rows.size()) - 1);
         m_viewInOrder = false; // the new row stands at the end until the rows are sorted again
         emit rowsReset();
@@ -749,8 +762,7 @@ void Dataset::reloadKeepingRow()
         currentId = m_rows[size_t(m_view[size_t(m_pos)])].rowId;
     m_state = State::Browse;
     m_buffer.clear();
-    m_rows = loadRows();
-    m_deletedRows = 0;
+    takeRows(loadRows());
     m_sortedCacheValid = false;
     invalidateIndexFor({});
     rebuildView(false);
@@ -780,7 +792,7 @@ Table::Table(Database &db, QString tableName, const TableDef *fixedColumns, QObj
 
 Table::~Table() { database().forgetWriter(this); }
 
-std::vector<Dataset::StoredRow> Table::loadRows()
+Dataset::LoadedRows Table::loadRows()
 {
     Database &db = database();
     const std::vector<ColumnDef> stored = db.columns(name());
@@ -808,37 +820,20 @@ std::vector<Dataset::StoredRow> Table::loadRows()
     QStringList names;
     for (const ColumnDef &c : cols)
         names << Schema::quoteIdentifier(c.name);
-    const auto rows =
-        db.select(QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")),
-                                                                  Schema::quoteIdentifier(name())));
-    // Short texts repeat a lot (category, genus, "Ja"/"Nein", locations): share one copy of
-    // each value, which saves memory and keeps a filter over them in the cache.
-    std::vector<size_t> shared;
+    // Short texts repeat a lot (category, genus, "Ja"/"Nein", locations, diary dates): one copy
+    // of each value saves memory and keeps a filter over them in the cache.
+    std::vector<bool> shared(cols.size() + 1, false);
     for (size_t i = 0; i < cols.size(); ++i)
-        if (cols[i].kind == ColumnKind::Text && cols[i].width <= 50)
-            shared.push_back(i);
-    std::vector<QHash<QString, QString>> pools(shared.size());
-
+        shared[i + 1] = (cols[i].kind == ColumnKind::Text && cols[i].width <= 50) || cols[i].kind == ColumnKind::DateTime;
+    const QString sql = QStringLiteral("SELECT rowid, %1 FROM %2")
+                            .arg(names.join(QLatin1String(", ")), Schema::quoteIdentifier(name()));
     setColumns(std::move(cols));
-    std::vector<StoredRow> result;
-    result.reserve(rows.size());
-    for (const SqlRow &r : rows) {
-        StoredRow s;
-        s.rowId = r[0].toLongLong();
-        s.values.assign(r.begin() + 1, r.end());
-        for (size_t k = 0; k < shared.size(); ++k) {
-            QVariant &v = s.values[shared[k]];
-            if (v.typeId() != QMetaType::QString)
-                continue;
-            const QString &text = *static_cast<const QString *>(v.constData());
-            auto it = pools[k].constFind(text);
-            if (it == pools[k].cend())
-                pools[k].insert(text, text);
-            else
-                v = *it;
-        }
-        result.push_back(std::move(s));
-    }
+    LoadedRows result;
+    db.forEachRow(sql, {}, shared, [&](SqlRow &r) {
+        result.rowIds.push_back(r[0].toLongLong());
+        result.cells.insert(result.cells.end(), std::make_move_iterator(r.begin() + 1),
+                            std::make_move_iterator(r.end()));
+    });
     return result;
 }
 
@@ -916,18 +911,17 @@ Query::Query(Database &db, QString name, QObject *parent) : Dataset(db, std::mov
 
 void Query::execSQL() { database().execute(sql.join(QLatin1Char('\n'))); }
 
-std::vector<Dataset::StoredRow> Query::loadRows()
+Dataset::LoadedRows Query::loadRows()
 {
     const JetSql::Translation t = JetSql::translate(sql.join(QLatin1Char('\n')));
     if (t.alterColumn || !t.sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
         throw DatabaseError(QStringLiteral("Die Anweisung liefert keine Datensätze: %1").arg(sql.join(QLatin1Char(' '))));
-    const auto rows = database().select(t.sql);
     setColumns(database().resultColumns(t.sql));
-    std::vector<StoredRow> result;
-    result.reserve(rows.size());
-    qint64 n = 0;
-    for (const SqlRow &r : rows)
-        result.push_back({++n, r, false});
+    LoadedRows result;
+    database().forEachRow(t.sql, {}, {}, [&](SqlRow &r) {
+        result.rowIds.push_back(qint64(result.rowIds.size()) + 1);
+        result.cells.insert(result.cells.end(), std::make_move_iterator(r.begin()), std::make_move_iterator(r.end()));
+    });
     return result;
 }
 

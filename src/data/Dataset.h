@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace vindel {
@@ -114,12 +115,16 @@ signals:
 protected:
     struct StoredRow {
         qint64 rowId = 0;
-        SqlRow values;
         bool deleted = false;
+    };
+    // What loading yields: the row ids and the values, row after row in one block.
+    struct LoadedRows {
+        std::vector<qint64> rowIds;
+        std::vector<QVariant> cells;
     };
 
     // Loads all rows; sets m_columns. Throws DatabaseError.
-    virtual std::vector<StoredRow> loadRows() = 0;
+    virtual LoadedRows loadRows() = 0;
     // Writes a changed or new row; returns the new row id for an insert. Read-only sets throw.
     // dirty marks the columns that were set; for an insert the unset ones stay NULL.
     virtual qint64 writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty) = 0;
@@ -132,7 +137,12 @@ protected:
 
 private:
     int requireColumn(const QString &name) const;
-    const SqlRow *currentValues() const;
+    const QVariant *currentValues() const;
+    void takeRows(LoadedRows loaded);
+    // The values of stored row i: one block for all rows keeps a scan over them sequential.
+    const QVariant *cellsOf(size_t row) const { return m_cells.data() + row * m_columns.size(); }
+    QVariant *cellsOf(size_t row) { return m_cells.data() + row * m_columns.size(); }
+    std::span<const QVariant> rowValues(size_t row) const { return {cellsOf(row), m_columns.size()}; }
     QVariant convertForColumn(const ColumnDef &column, const QVariant &value) const;
     void postIfEditing();
     void rebuildView(bool keepCurrent);
@@ -148,6 +158,7 @@ private:
     State m_state = State::Inactive;
 
     std::vector<StoredRow> m_rows; // stored order
+    std::vector<QVariant> m_cells; // the values of m_rows, row after row
     int m_deletedRows = 0;         // rows of m_rows deleted since they were loaded
     std::vector<int> m_view;       // indexes into m_rows: filtered, sorted
     int m_pos = -1;
@@ -193,7 +204,7 @@ public:
     const QString &tableName() const { return name(); }
 
 protected:
-    std::vector<StoredRow> loadRows() override;
+    LoadedRows loadRows() override;
     qint64 writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty) override;
     void deleteRow(const StoredRow &row) override;
 
@@ -218,7 +229,7 @@ public:
     void execSQL(); // runs sql.join(" ") as a Jet statement; throws DatabaseError
 
 protected:
-    std::vector<StoredRow> loadRows() override;
+    LoadedRows loadRows() override;
     qint64 writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty) override;
     void deleteRow(const StoredRow &row) override;
 };

@@ -18,7 +18,7 @@ QString filterQuoted(const QString &value)
 
 namespace {
 
-using Row = std::vector<QVariant>;
+using Row = std::span<const QVariant>;
 
 enum class Op { Like, Eq, Ne, Lt, Gt, Le, Ge };
 
@@ -215,7 +215,7 @@ struct TextBuffer {
     QString owned;
 };
 
-const QVariant &valueAt(const Row &row, int column)
+const QVariant &valueAt(Row row, int column)
 {
     static const QVariant null;
     return column < int(row.size()) ? row[size_t(column)] : null;
@@ -363,7 +363,7 @@ inline bool looksLikeStorage(QStringView s)
 class Node {
 public:
     virtual ~Node() = default;
-    virtual bool eval(const Row &row) const = 0;
+    virtual bool eval(Row row) const = 0;
     virtual std::optional<RowFilter::EqualityKey> equalityKey() const { return std::nullopt; }
 };
 
@@ -372,7 +372,7 @@ using NodePtr = std::unique_ptr<Node>;
 class AndNode final : public Node {
 public:
     std::vector<NodePtr> parts;
-    bool eval(const Row &row) const override
+    bool eval(Row row) const override
     {
         for (const NodePtr &p : parts)
             if (!p->eval(row))
@@ -384,7 +384,7 @@ public:
 class OrNode final : public Node {
 public:
     std::vector<NodePtr> parts;
-    bool eval(const Row &row) const override
+    bool eval(Row row) const override
     {
         for (const NodePtr &p : parts)
             if (p->eval(row))
@@ -396,7 +396,7 @@ public:
 class LikeNode final : public Node {
 public:
     LikeNode(int column, const QString &pattern) : m_column(column), m_glob(pattern) {}
-    bool eval(const Row &row) const override
+    bool eval(Row row) const override
     {
         TextBuffer buf;
         return m_glob.matches(textOf(valueAt(row, m_column), buf));
@@ -415,7 +415,7 @@ public:
         : m_column(column), m_op(op), m_folded(foldText(literal)), m_number(number)
     {
     }
-    bool eval(const Row &row) const override
+    bool eval(Row row) const override
     {
         TextBuffer buf;
         const QStringView text = textOf(valueAt(row, m_column), buf);
@@ -449,7 +449,7 @@ public:
         : m_column(column), m_op(op), m_literal(literal)
     {
     }
-    bool eval(const Row &row) const override
+    bool eval(Row row) const override
     {
         if (!m_literal)
             return incomparable(m_op);
@@ -468,7 +468,7 @@ private:
 class DateCompareNode final : public Node {
 public:
     DateCompareNode(int column, Op op, const QString &storage) : m_column(column), m_op(op), m_storage(storage) {}
-    bool eval(const Row &row) const override
+    bool eval(Row row) const override
     {
         TextBuffer buf;
         const QStringView text = textOf(valueAt(row, m_column), buf);
@@ -489,7 +489,7 @@ private:
 class CompiledFilter final : public RowFilter {
 public:
     explicit CompiledFilter(NodePtr root) : m_root(std::move(root)) {}
-    bool matches(const std::vector<QVariant> &row) const override { return !m_root || m_root->eval(row); }
+    bool matches(std::span<const QVariant> row) const override { return !m_root || m_root->eval(row); }
     std::optional<EqualityKey> equalityKey() const override
     {
         return m_root ? m_root->equalityKey() : std::nullopt;

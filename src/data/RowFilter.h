@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace vindel {
@@ -25,7 +26,7 @@ public:
     // Throws DatabaseError with a German message for an invalid expression or an unknown column.
     static std::unique_ptr<RowFilter> compile(const QString &expression, const std::vector<ColumnDef> &columns);
     virtual ~RowFilter() = default;
-    virtual bool matches(const std::vector<QVariant> &row) const = 0;
+    virtual bool matches(std::span<const QVariant> row) const = 0;
 
     // When the whole expression is one text column compared with "=" to a quoted value, the rows
     // it lets through are exactly those whose indexKey() of the column equals `key`.
