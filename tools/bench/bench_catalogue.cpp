@@ -142,6 +142,7 @@ int main(int argc, char *argv[])
 
     SilentPrompter prompter;
     Program program(prompter, programDir);
+    t.restart();
     if (!program.start()) {
         std::printf("the program did not start\n");
         return 1;
@@ -151,6 +152,7 @@ int main(int argc, char *argv[])
         std::printf("the main window did not become active\n");
         return 1;
     }
+    std::printf("start-up until the main window is active: %.0f ms\n", msSince(t));
     HauptansichtPage *page = main->hauptansicht();
     DataGrid *grid = page->DBGrid1;
     ThumbnailLoader &loader = page->thumbnailLoader();
