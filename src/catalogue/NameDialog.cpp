@@ -1,6 +1,7 @@
 #include "catalogue/NameDialog.h"
 
 #include "app/DesignLayout.h"
+#include "app/Tag.h"
 #include "catalogue/HauptansichtPage.h"
 
 #include <QLabel>
@@ -13,8 +14,9 @@ namespace {
 const QSize kDesignSize{416, 264};
 } // namespace
 
-NameDialog::NameDialog(AppContext &context, const QString &className, const QString &caption)
-    : AppWindow(context, className, caption, kDesignSize)
+NameDialog::NameDialog(AppContext &context, const QString &className, const QString &caption, ModeButton addButton,
+                       ModeButton renameButton)
+    : AppWindow(context, className, caption, kDesignSize), m_addButton(addButton), m_renameButton(renameButton)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     m_layout = new DesignLayout(this, kDesignSize);
@@ -57,6 +59,20 @@ HauptansichtPage *NameDialog::page() const
 {
     QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr;
     return main ? main->findChild<HauptansichtPage *>() : nullptr;
+}
+
+bool NameDialog::renameMode() const
+{
+    HauptansichtPage *p = page();
+    return p && Tag::of(p->*m_renameButton) == 1;
+}
+
+void NameDialog::clearFlags()
+{
+    if (HauptansichtPage *p = page()) {
+        Tag::set(p->*m_addButton, 0);
+        Tag::set(p->*m_renameButton, 0);
+    }
 }
 
 void NameDialog::showEvent(QShowEvent *event)

@@ -25,12 +25,16 @@ public:
     QPushButton *CancelButton;
 
 protected:
-    NameDialog(AppContext &context, const QString &className, const QString &caption);
+    // The main view's "+" and "?" buttons tag themselves with 1 to say in which mode they open
+    // the dialog.
+    using ModeButton = QPushButton *HauptansichtPage::*;
+    NameDialog(AppContext &context, const QString &className, const QString &caption, ModeButton addButton,
+               ModeButton renameButton);
     void showEvent(QShowEvent *event) override;
 
     HauptansichtPage *page() const;
-    // The main view's "+" and "?" buttons whose tags say which mode the dialog was opened in.
-    virtual void clearFlags() = 0;
+    bool renameMode() const; // opened by "?"
+    void clearFlags();
 
     QLabel *titleLabel(const char *name, const QRect &rect);
     QLineEdit *nameField(const QRect &rect);
@@ -39,6 +43,10 @@ protected:
 
     DesignLayout *m_layout;
     QString m_oldName;
+
+private:
+    ModeButton m_addButton;
+    ModeButton m_renameButton;
 };
 
 } // namespace vindel

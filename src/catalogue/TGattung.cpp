@@ -2,7 +2,6 @@
 
 #include "app/DesignLayout.h"
 #include "app/ScrollGuard.h"
-#include "app/Tag.h"
 #include "catalogue/HauptansichtPage.h"
 #include "catalogue/PlantCursor.h"
 
@@ -33,7 +32,9 @@ public:
 
 } // namespace
 
-TGattung::TGattung(AppContext &context) : NameDialog(context, QStringLiteral("TGattung"), QStringLiteral("Gattung"))
+TGattung::TGattung(AppContext &context)
+    : NameDialog(context, QStringLiteral("TGattung"), QStringLiteral("Gattung"), &HauptansichtPage::BitBtn29,
+                 &HauptansichtPage::BitBtn7)
 {
     TitleLabel = titleLabel("TitleLabel", {20, 14, 376, 28});
     auto *chooseCaption = new QLabel(QStringLiteral("Kategorie wählen:"));
@@ -71,7 +72,6 @@ void TGattung::updateSaveButton()
 
 void TGattung::FormActivate()
 {
-    HauptansichtPage *p = page();
     Table &genera = ctx.tables.Tab_Gattung;
     Table &categories = ctx.tables.Tab_Kate_test;
     genera.open();
@@ -79,7 +79,7 @@ void TGattung::FormActivate()
     m_oldName = genera.text(QStringLiteral("Familie"));
     m_genusId = int(genera.integer(QStringLiteral("ID")));
     const QString category = categories.text(QStringLiteral("Namen"));
-    const bool renaming = p && Tag::of(p->BitBtn7) == 1;
+    const bool renaming = renameMode();
     const QSignalBlocker blockName(Edit1);
     const QSignalBlocker blockList(ComboBox1);
     if (renaming) {
@@ -119,21 +119,13 @@ void TGattung::ComboBox1DropDown()
     ComboBox1->setEditText(text);
 }
 
-void TGattung::clearFlags()
-{
-    if (HauptansichtPage *p = page()) {
-        Tag::set(p->BitBtn29, 0);
-        Tag::set(p->BitBtn7, 0);
-    }
-}
-
 void TGattung::SaveClick()
 {
     HauptansichtPage *p = page();
     DataTables &t = ctx.tables;
     Table &genera = t.Tab_Gattung;
     Table &plants = t.Tab_Pflanzen_test;
-    const bool renaming = p && Tag::of(p->BitBtn7) == 1;
+    const bool renaming = renameMode();
     const QString newName = Edit1->text();
     const QString category = ComboBox1->currentText();
     if (newName.isEmpty() || category.isEmpty()) {

@@ -24,9 +24,6 @@ public:
     QLabel *NameLabel;
     QLabel *NoteLabel; // shown while renaming
 
-protected:
-    void clearFlags() override;
-
 private:
     void updateSaveButton();
     int m_genusId = 0;

@@ -2,7 +2,6 @@
 
 #include "app/DesignLayout.h"
 #include "app/ScrollGuard.h"
-#include "app/Tag.h"
 #include "catalogue/HauptansichtPage.h"
 #include "catalogue/PlantCursor.h"
 
@@ -18,7 +17,8 @@ const QString kAll = QStringLiteral(" Alle");
 } // namespace
 
 TKategorie::TKategorie(AppContext &context)
-    : NameDialog(context, QStringLiteral("TKategorie"), QStringLiteral("Kategorie"))
+    : NameDialog(context, QStringLiteral("TKategorie"), QStringLiteral("Kategorie"), &HauptansichtPage::BitBtn41,
+                 &HauptansichtPage::BitBtn42)
 {
     Label1 = titleLabel("Label1", {20, 16, 376, 28});
     Label2 = new QLabel;
@@ -41,11 +41,10 @@ TKategorie::TKategorie(AppContext &context)
 
 void TKategorie::FormActivate()
 {
-    HauptansichtPage *p = page();
     Table &categories = ctx.tables.Tab_Kate_test;
     categories.open();
     m_oldName = categories.text(QStringLiteral("Namen"));
-    const bool renaming = p && Tag::of(p->BitBtn42) == 1;
+    const bool renaming = renameMode();
     const QSignalBlocker blocker(Edit1);
     if (renaming) {
         Label1->setText(QStringLiteral("Kategorie ändern"));
@@ -63,14 +62,6 @@ void TKategorie::FormActivate()
     Edit1->setFocus();
 }
 
-void TKategorie::clearFlags()
-{
-    if (HauptansichtPage *p = page()) {
-        Tag::set(p->BitBtn41, 0);
-        Tag::set(p->BitBtn42, 0);
-    }
-}
-
 void TKategorie::SaveClick()
 {
     HauptansichtPage *p = page();
@@ -78,7 +69,7 @@ void TKategorie::SaveClick()
     Table &categories = t.Tab_Kate_test;
     Table &genera = t.Tab_Gattung;
     Table &plants = t.Tab_Pflanzen_test;
-    const bool renaming = p && Tag::of(p->BitBtn42) == 1;
+    const bool renaming = renameMode();
     const QString newName = Edit1->text();
     // A category without a name would empty the category of every plant it is renamed with.
     if (newName.isEmpty()) {

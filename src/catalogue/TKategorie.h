@@ -19,9 +19,6 @@ public:
     QLabel *Label1; // title
     QLabel *Label2; // name caption
     QLabel *Label4; // note shown while renaming
-
-protected:
-    void clearFlags() override;
 };
 
 } // namespace vindel
