@@ -829,6 +829,10 @@ Dataset::LoadedRows Table::loadRows()
                             .arg(names.join(QLatin1String(", ")), Schema::quoteIdentifier(name()));
     setColumns(std::move(cols));
     LoadedRows result;
+    const qint64 count =
+        db.select(QStringLiteral("SELECT count(*) FROM %1").arg(Schema::quoteIdentifier(name()))).at(0).at(0).toLongLong();
+    result.rowIds.reserve(size_t(count));
+    result.cells.reserve(size_t(count) * m_columns.size());
     db.forEachRow(sql, {}, shared, [&](SqlRow &r) {
         result.rowIds.push_back(r[0].toLongLong());
         result.cells.insert(result.cells.end(), std::make_move_iterator(r.begin() + 1),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/LargeBlockAllocator.h"
 #include "data/RowFilter.h"
 #include "data/Schema.h"
 
@@ -118,9 +119,10 @@ protected:
         bool deleted = false;
     };
     // What loading yields: the row ids and the values, row after row in one block.
+    using Cells = std::vector<QVariant, LargeBlockAllocator<QVariant>>;
     struct LoadedRows {
         std::vector<qint64> rowIds;
-        std::vector<QVariant> cells;
+        Cells cells;
     };
 
     // Loads all rows; sets m_columns. Throws DatabaseError.
@@ -158,7 +160,7 @@ private:
     State m_state = State::Inactive;
 
     std::vector<StoredRow> m_rows; // stored order
-    std::vector<QVariant> m_cells; // the values of m_rows, row after row
+    Cells m_cells;                 // the values of m_rows, row after row
     int m_deletedRows = 0;         // rows of m_rows deleted since they were loaded
     std::vector<int> m_view;       // indexes into m_rows: filtered, sorted
     int m_pos = -1;
