@@ -34,9 +34,20 @@ void Database::openWithFlags(const QString &path, int flags)
         exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
         select(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    } catch (const DatabaseError &e) {
+    } catch (const DatabaseError &) {
+        const int code = sqlite3_errcode(m_db) & 0xff;
+        const QString reason = QString::fromUtf8(sqlite3_errmsg(m_db));
         close();
-        throw DatabaseError(QStringLiteral("Die Datei »%1« ist keine lesbare Datenbank: %2").arg(path, e.message()));
+        QString what;
+        if (code == SQLITE_NOTADB)
+            what = QStringLiteral("Die Datei »%1« ist keine Datenbank dieses Programms.");
+        else if (code == SQLITE_CORRUPT)
+            what = QStringLiteral("Die Datenbank »%1« ist beschädigt und kann nicht gelesen werden.");
+        else if (code == SQLITE_READONLY || code == SQLITE_PERM || code == SQLITE_CANTOPEN)
+            what = QStringLiteral("Die Datenbank »%1« kann nicht zum Schreiben geöffnet werden (fehlende Rechte?).");
+        else
+            what = QStringLiteral("Die Datenbank »%1« kann nicht gelesen werden.");
+        throw DatabaseError(what.arg(path) + QStringLiteral("\n\nMeldung der Datenbank: ") + reason);
     }
 }
 
@@ -74,8 +85,31 @@ void Database::close()
 
 void Database::fail(const QString &what)
 {
-    const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("keine Verbindung");
-    throw DatabaseError(QStringLiteral("Datenbankfehler: %1\n%2").arg(why, what));
+    if (!m_db)
+        throw DatabaseError(QStringLiteral("Die Datenbank ist nicht geöffnet.\n%1").arg(what));
+    const QString why = QString::fromUtf8(sqlite3_errmsg(m_db));
+    // The conditions a user can do something about are said in German first.
+    QString plain;
+    switch (sqlite3_errcode(m_db) & 0xff) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        plain = QStringLiteral("Die Datenbank ist beschädigt. ");
+        break;
+    case SQLITE_FULL:
+        plain = QStringLiteral("Der Datenträger ist voll. ");
+        break;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        plain = QStringLiteral("Die Datenbank ist schreibgeschützt. ");
+        break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        plain = QStringLiteral("Die Datenbank wird gerade von einem anderen Programm benutzt. ");
+        break;
+    default:
+        break;
+    }
+    throw DatabaseError(QStringLiteral("%1Datenbankfehler: %2\n%3").arg(plain, why, what));
 }
 
 sqlite3_stmt *Database::prepare(const QString &sql)

@@ -366,6 +366,46 @@ private slots:
         QCOMPARE(t->db.select("SELECT count(*) FROM Pflanzen WHERE Herkunft = 'innen'").at(0).at(0).toInt(), 0);
     }
 
+    // A file that is no database, or a damaged one, is refused with a message that says so.
+    void damagedFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("says");
+        QByteArray random(20000, Qt::Uninitialized);
+        for (int i = 0; i < random.size(); ++i)
+            random[i] = char((i * 7919 + 13) % 251);
+        QTest::newRow("random bytes") << random << "keine Datenbank";
+        const QString good = m_dir.filePath("gut.mdb");
+        QFile::remove(good);
+        createDatabase(good);
+        QFile real(good);
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        QByteArray cut = real.readAll();
+        cut = cut.left(4096) + QByteArray(8192, '\xff');
+        QTest::newRow("damaged pages") << cut << "beschädigt";
+    }
+    void damagedFilesAreRefused()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, says);
+        const QString path = m_dir.filePath("kaputt.mdb");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+        f.close();
+        Database db;
+        try {
+            db.open(path);
+            DataTables tables;
+            tables.db.open(path);
+            tables.Tab_Pflanzen_test.open();
+            QFAIL("a damaged file must be refused");
+        } catch (const DatabaseError &e) {
+            QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+        }
+        QVERIFY(!db.isOpen());
+    }
+
     void jetStatementsAreTranslated()
     {
         Database &db = t->db;
