@@ -2,6 +2,8 @@
 
 #include "app/AppContext.h"
 
+#include <exception>
+
 namespace vindel {
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
@@ -15,6 +17,11 @@ bool Application::notify(QObject *receiver, QEvent *event)
         return QApplication::notify(receiver, event);
     } catch (const DatabaseError &e) {
         AppContext::reportError(e.message());
+        return false;
+    } catch (const std::exception &e) {
+        // Whatever else fails in a handler ends that operation, not the program.
+        AppContext::reportError(QStringLiteral("Die Aktion wurde wegen eines unerwarteten Fehlers abgebrochen:\n%1")
+                                    .arg(QString::fromLocal8Bit(e.what())));
         return false;
     }
 }

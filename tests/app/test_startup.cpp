@@ -18,6 +18,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <stdexcept>
+
 using namespace vindel;
 using namespace vindel::test;
 
@@ -366,6 +368,8 @@ public:
     {
         if (e->type() == QEvent::User)
             throw DatabaseError(QStringLiteral("Die Tabelle »Pflanzen« ist nicht geöffnet."));
+        if (e->type() == QEvent::Type(QEvent::User + 1))
+            throw std::out_of_range("vector::at");
         return QObject::event(e);
     }
 };
@@ -380,6 +384,14 @@ void TestStartup::databaseErrorInAHandlerIsReported()
     QCoreApplication::sendEvent(&handler, &event);
     QCOMPARE(app.prompter().messageTexts(MessageKind::Error),
              QStringList{QStringLiteral("Die Tabelle »Pflanzen« ist nicht geöffnet.")});
+    QVERIFY(app.mainWindow()->isVisible());
+
+    // Any other failure of a handler ends that operation with a message, not the program.
+    app.prompter().clearRecords();
+    QEvent other(QEvent::Type(QEvent::User + 1));
+    QCoreApplication::sendEvent(&handler, &other);
+    QCOMPARE(app.prompter().messageTexts(MessageKind::Error),
+             QStringList{QStringLiteral("Die Aktion wurde wegen eines unerwarteten Fehlers abgebrochen:\nvector::at")});
     QVERIFY(app.mainWindow()->isVisible());
 }
 
