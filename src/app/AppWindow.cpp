@@ -1,6 +1,7 @@
 #include "app/AppWindow.h"
 
 #include "app/Colours.h"
+#include "app/FrameOperations.h"
 
 #include <QCloseEvent>
 
@@ -48,6 +49,12 @@ void AppWindow::closeEvent(QCloseEvent *event)
 }
 
 void AppWindow::applyFormColor() { setBackground(this, ctx.state.FormColor); }
+
+void AppWindow::centreOnMainWindow()
+{
+    if (QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr)
+        move(main->geometry().center() - QPoint(width() / 2, height() / 2));
+}
 
 // A report window's caption is its name without the class prefix.
 ReportWindow::ReportWindow(AppContext &context, const QString &className)

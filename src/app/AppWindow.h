@@ -27,6 +27,8 @@ public:
 
 protected:
     void applyFormColor();
+    // Dialogs that stand centred on the main window call this when they are shown.
+    void centreOnMainWindow();
     void closeEvent(QCloseEvent *event) override;
     AppContext &ctx;
 

@@ -78,8 +78,7 @@ void NameDialog::clearFlags()
 void NameDialog::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
-    if (QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr)
-        move(main->geometry().center() - QPoint(width() / 2, height() / 2));
+    centreOnMainWindow();
     ctx.run([this] { FormActivate(); });
 }
 

@@ -49,8 +49,7 @@ TNr::TNr(AppContext &context) : AppWindow(context, QStringLiteral("TNr"), QStrin
 void TNr::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
-    if (QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr)
-        move(main->geometry().center() - QPoint(width() / 2, height() / 2));
+    centreOnMainWindow();
     ctx.run([this] { FormActivate(); });
 }
 
