@@ -69,8 +69,11 @@ void Dataset::setColumns(std::vector<ColumnDef> columns)
     columnsChanged();
     m_columns = std::move(columns);
     m_columnByLowerName.clear();
-    for (int i = 0; i < int(m_columns.size()); ++i)
+    m_columnByName.clear();
+    for (int i = 0; i < int(m_columns.size()); ++i) {
         m_columnByLowerName.insert(m_columns[i].name.toLower(), i);
+        m_columnByName.insert(m_columns[i].name, i);
+    }
 }
 
 void Dataset::requireActive() const
@@ -122,7 +125,14 @@ void Dataset::close()
     emit rowsReset();
 }
 
-int Dataset::columnIndex(const QString &name) const { return m_columnByLowerName.value(name.toLower(), -1); }
+int Dataset::columnIndex(const QString &name) const
+{
+    // Most callers spell the name as the table does; only the others pay for folding the case.
+    const auto exact = m_columnByName.constFind(name);
+    if (exact != m_columnByName.cend())
+        return *exact;
+    return m_columnByLowerName.value(name.toLower(), -1);
+}
 
 int Dataset::requireColumn(const QString &name) const
 {

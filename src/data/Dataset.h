@@ -192,6 +192,7 @@ private:
     SqlRow m_buffer;         // the pending edit
     std::vector<bool> m_dirty;
     QHash<QString, int> m_columnByLowerName;
+    QHash<QString, int> m_columnByName;
 };
 
 // A table object: a cursor over one whole table, writing through at once.
