@@ -2,10 +2,12 @@
 // Shared by the benchmarks: timing figures and camera-like test pictures.
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace vindel::bench {
@@ -31,6 +33,23 @@ inline QImage cameraLike(int w, int h, quint32 seed)
         }
     }
     return image;
+}
+
+// Writes `count` different camera pictures (4000 x 3000, quality 90) as folder/kameraN.JPG and
+// prints their size.
+inline void writeCameraPictures(const QString &folder, int count)
+{
+    QElapsedTimer t;
+    t.start();
+    qint64 bytes = 0;
+    for (int i = 0; i < count; ++i) {
+        QFile f(folder + QStringLiteral("kamera%1.JPG").arg(i));
+        f.open(QIODevice::WriteOnly);
+        cameraLike(4000, 3000, quint32(i + 1)).save(&f, "JPEG", 90);
+        bytes += f.size();
+    }
+    std::printf("%d pictures of 4000 x 3000 at quality 90, %.1f MB each on average (made in %.1f s)\n", count,
+                double(bytes) / count / 1e6, msSince(t) / 1000);
 }
 
 // Repeated measurements of one thing.

@@ -97,17 +97,9 @@ int main(int argc, char *argv[])
     QDir().mkpath(base);
     QDir().mkpath(photos);
 
+    writeCameraPictures(base, distinct);
     QElapsedTimer t;
     t.start();
-    qint64 bytes = 0;
-    for (int i = 0; i < distinct; ++i) {
-        QFile f(base + QStringLiteral("kamera%1.JPG").arg(i));
-        f.open(QIODevice::WriteOnly);
-        cameraLike(4000, 3000, quint32(i + 1)).save(&f, "JPEG", 90);
-        bytes += f.size();
-    }
-    std::printf("%d pictures of 4000 x 3000 at quality 90, %.1f MB each on average (made in %.1f s)\n", distinct,
-                double(bytes) / distinct / 1e6, msSince(t) / 1000);
 
     // The catalogue: plants with seven photos each (every slot a file of its own name, linked to
     // one of the pictures), the rest without photos, and a diary.

@@ -91,24 +91,16 @@ int main(int argc, char *argv[])
     QDir().mkpath(base);
     QDir().mkpath(photos);
 
+    writeCameraPictures(base, distinct);
     QElapsedTimer t;
     t.start();
-    qint64 bytes = 0;
-    for (int i = 0; i < distinct; ++i) {
-        QFile f(base + QStringLiteral("kamera%1.JPG").arg(i));
-        f.open(QIODevice::WriteOnly);
-        cameraLike(4000, 3000, quint32(i + 1)).save(&f, "JPEG", 90);
-        bytes += f.size();
-    }
     // Every slot of every plant gets a file of its own name (a link to one of the pictures), so
     // the cache, keyed by path, never mixes two slots up.
     for (int p = 0; p < kPlants; ++p)
         for (int s = 1; s <= kPhotoSlotCount; ++s)
             QFile::link(base + QStringLiteral("kamera%1.JPG").arg((p * kPhotoSlotCount + s - 1) % distinct),
                         photos + photoName(p, s));
-    std::printf("%d pictures of 4000 x 3000 at quality 90, %.1f MB each on average (made in %.1f s); "
-                "%d plants x 7 slots\n",
-                distinct, double(bytes) / distinct / 1e6, msSince(t) / 1000, kPlants);
+    std::printf("%d plants x 7 slots\n", kPlants);
     std::printf("frames: thumbnails %dx%d, literature photo %dx%d; worker threads: %d\n\n", kThumbFrame.width(),
                 kThumbFrame.height(), kDetailsFrame.width(), kDetailsFrame.height(),
                 qBound(1, QThread::idealThreadCount(), 4));
