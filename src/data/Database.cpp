@@ -255,16 +255,11 @@ void Database::exec(const QString &sql, const QVariantList &params)
     sqlite3_reset(stmt);
 }
 
-std::vector<SqlRow> Database::select(const QString &sql, const QVariantList &params, QStringList *columnNames)
+std::vector<SqlRow> Database::select(const QString &sql, const QVariantList &params)
 {
     sqlite3_stmt *stmt = prepare(sql);
     bind(stmt, params);
     const int n = sqlite3_column_count(stmt);
-    if (columnNames) {
-        columnNames->clear();
-        for (int i = 0; i < n; ++i)
-            *columnNames << QString::fromUtf8(sqlite3_column_name(stmt, i));
-    }
     std::vector<SqlRow> rows;
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -312,14 +307,6 @@ void Database::execute(const QString &jetSql)
         return;
     }
     select(t.sql);
-}
-
-std::vector<SqlRow> Database::query(const QString &jetSql, QStringList *columnNames)
-{
-    const JetSql::Translation t = JetSql::translate(jetSql);
-    if (t.alterColumn || !t.sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
-        throw DatabaseError(QStringLiteral("Die Anweisung liefert keine Datensätze: %1").arg(jetSql));
-    return select(t.sql, {}, columnNames);
 }
 
 bool Database::hasTable(const QString &table)

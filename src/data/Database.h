@@ -45,12 +45,10 @@ public:
     // Runs a Jet-SQL statement as the program writes it (TOP n, String, Counter, memo,
     // ALTER COLUMN, "..." literals). A SELECT is prepared and stepped once; its rows are ignored.
     void execute(const QString &jetSql);
-    // Runs a Jet-SQL SELECT and returns its rows and column names.
-    std::vector<SqlRow> query(const QString &jetSql, QStringList *columnNames = nullptr);
 
     // Native SQLite statements, prepared once and cached.
     void exec(const QString &sql, const QVariantList &params = {});
-    std::vector<SqlRow> select(const QString &sql, const QVariantList &params = {}, QStringList *columnNames = nullptr);
+    std::vector<SqlRow> select(const QString &sql, const QVariantList &params = {});
     // Hands every result row to `take`, which may move its values out. Texts of the columns
     // marked in sharedTexts that repeat come as one shared string (less memory, faster loading).
     void forEachRow(const QString &sql, const QVariantList &params, const std::vector<bool> &sharedTexts,

@@ -927,12 +927,10 @@ void Query::execSQL() { database().execute(sql.join(QLatin1Char('\n'))); }
 
 Dataset::LoadedRows Query::loadRows()
 {
-    const JetSql::Translation t = JetSql::translate(sql.join(QLatin1Char('\n')));
-    if (t.alterColumn || !t.sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
-        throw DatabaseError(QStringLiteral("Die Anweisung liefert keine Datensätze: %1").arg(sql.join(QLatin1Char(' '))));
-    setColumns(database().resultColumns(t.sql));
+    const QString select = JetSql::translateSelect(sql.join(QLatin1Char('\n')));
+    setColumns(database().resultColumns(select));
     LoadedRows result;
-    database().forEachRow(t.sql, {}, {}, [&](SqlRow &r) {
+    database().forEachRow(select, {}, {}, [&](SqlRow &r) {
         result.rowIds.push_back(qint64(result.rowIds.size()) + 1);
         result.cells.insert(result.cells.end(), std::make_move_iterator(r.begin()), std::make_move_iterator(r.end()));
     });

@@ -184,6 +184,14 @@ Translation translateCreateTable(const std::vector<Token> &tk)
 
 } // namespace
 
+QString translateSelect(const QString &jetSql)
+{
+    const Translation t = translate(jetSql);
+    if (t.alterColumn || !t.sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
+        throw DatabaseError(QStringLiteral("Die Anweisung liefert keine Datensätze: %1").arg(jetSql));
+    return t.sql;
+}
+
 std::optional<ColumnDef> jetType(const QString &typeName, int width)
 {
     const QString t = typeName.toLower();

@@ -23,6 +23,9 @@ struct Translation {
 // Throws DatabaseError for a statement it cannot read (an unterminated literal, say).
 Translation translate(const QString &jetSql);
 
+// A Jet SELECT as SQLite text; throws DatabaseError for a statement that yields no rows.
+QString translateSelect(const QString &jetSql);
+
 // Maps a Jet type name (String, Text(50), Integer, Long, Counter, Memo, Date, YesNo, ...).
 std::optional<ColumnDef> jetType(const QString &typeName, int width);
 
