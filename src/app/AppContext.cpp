@@ -1,6 +1,7 @@
 #include "app/AppContext.h"
 
 #include "app/AppWindow.h"
+#include "data/Clock.h"
 
 #include <algorithm>
 
@@ -12,12 +13,16 @@ AppContext::AppContext(Prompter &prompter, const QString &programDir) : prompter
 {
     state.ProgramDir = programDir;
     s_current = this;
+    // Dates the data layer reads ("24.12." takes this year) follow the program's clock.
+    Clock::install([&prompter] { return prompter.now(); });
 }
 
 AppContext::~AppContext()
 {
-    if (s_current == this)
+    if (s_current == this) {
         s_current = nullptr;
+        Clock::install({});
+    }
 }
 
 void AppContext::addWindow(AppWindow *window) { m_windows.push_back(window); }

@@ -2,6 +2,7 @@
 
 #include "data/JetSql.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <string>
@@ -15,7 +16,68 @@ Database::Database() = default;
 
 Database::~Database() { close(); }
 
-void Database::openWithFlags(const QString &path, int flags)
+namespace {
+
+QString engineDetail(const QString &reason)
+{
+    return QStringLiteral("\n\nMeldung der Datenbank: ") + reason;
+}
+
+// The German sentence for a file that cannot serve as the catalogue, with what the user can do.
+DatabaseError refusal(const QString &path, DatabaseError::Cause cause, const QString &detail = {})
+{
+    QString what;
+    switch (cause) {
+    case DatabaseError::Cause::ReadOnly:
+        what = QStringLiteral("Die Datenbank »%1« kann nicht beschrieben werden.\n\nBitte geben Sie sich "
+                              "Schreibrechte für die Datei und ihren Ordner, oder kopieren Sie die Datei an einen Ort, "
+                              "an dem Sie schreiben dürfen.");
+        break;
+    case DatabaseError::Cause::Busy:
+        what = QStringLiteral("Die Datenbank »%1« wird gerade von einem anderen Programm benutzt.\n\nBitte beenden "
+                              "Sie das andere Programm und starten Sie dieses Programm dann neu.");
+        break;
+    default:
+        what = QStringLiteral("Die Datei »%1« ist beschädigt oder keine Pflanzen-Datenbank dieses Programms.\n\n"
+                              "Bitte legen Sie eine intakte \"Pflanzen.mdb\" ins Programmverzeichnis, zum Beispiel "
+                              "aus Ihrer letzten Datensicherung. Die Datei wurde nicht verändert.");
+        break;
+    }
+    return DatabaseError(what.arg(path) + (detail.isEmpty() ? QString() : engineDetail(detail)), cause);
+}
+
+DatabaseError::Cause causeOf(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_IOERR:
+        return DatabaseError::Cause::Damaged;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        return DatabaseError::Cause::ReadOnly;
+    case SQLITE_FULL:
+        return DatabaseError::Cause::DiskFull;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DatabaseError::Cause::Busy;
+    default:
+        return DatabaseError::Cause::Other;
+    }
+}
+
+// An SQLite file starts with this; SQLite itself would take an empty file for a new database
+// and write into it.
+bool hasSqliteHeader(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.size() >= 512 && f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+} // namespace
+
+void Database::openWithFlags(const QString &path, int flags, const QStringList &requiredTables)
 {
     close();
     sqlite3 *db = nullptr;
@@ -23,41 +85,61 @@ void Database::openWithFlags(const QString &path, int flags)
     if (rc != SQLITE_OK) {
         const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("kein Speicher");
         sqlite3_close(db);
-        throw DatabaseError(QStringLiteral("Die Datenbank »%1« kann nicht geöffnet werden: %2").arg(path, why));
+        throw refusal(path, causeOf(rc) == DatabaseError::Cause::Other ? DatabaseError::Cause::Damaged : causeOf(rc),
+                      why);
     }
     m_db = db;
     m_path = path;
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, 5000);
+    // Everything that could refuse the file is read before anything is written to it.
+    std::vector<SqlRow> tables;
     try {
-        // Reading the schema also tells whether the file is a database at all.
-        exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-        exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
-        select(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    } catch (const DatabaseError &) {
-        const int code = sqlite3_errcode(m_db) & 0xff;
+        tables = select(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
+    } catch (const DatabaseError &e) {
+        const int code = sqlite3_errcode(m_db);
         const QString reason = QString::fromUtf8(sqlite3_errmsg(m_db));
         close();
-        QString what;
-        if (code == SQLITE_NOTADB)
-            what = QStringLiteral("Die Datei »%1« ist keine Datenbank dieses Programms.");
-        else if (code == SQLITE_CORRUPT)
-            what = QStringLiteral("Die Datenbank »%1« ist beschädigt und kann nicht gelesen werden.");
-        else if (code == SQLITE_READONLY || code == SQLITE_PERM || code == SQLITE_CANTOPEN)
-            what = QStringLiteral("Die Datenbank »%1« kann nicht zum Schreiben geöffnet werden (fehlende Rechte?).");
-        else
-            what = QStringLiteral("Die Datenbank »%1« kann nicht gelesen werden.");
-        throw DatabaseError(what.arg(path) + QStringLiteral("\n\nMeldung der Datenbank: ") + reason);
+        const DatabaseError::Cause cause = causeOf(code);
+        throw refusal(path, cause == DatabaseError::Cause::Other ? DatabaseError::Cause::Damaged : cause, reason);
+    }
+    QStringList missing;
+    for (const QString &required : requiredTables) {
+        const bool present = std::any_of(tables.begin(), tables.end(), [&](const SqlRow &r) {
+            return r[0].toString().compare(required, Qt::CaseInsensitive) == 0;
+        });
+        if (!present)
+            missing << required;
+    }
+    if (!missing.isEmpty()) {
+        close();
+        throw refusal(path, DatabaseError::Cause::Damaged,
+                      QStringLiteral("Es fehlen die Tabellen %1.").arg(missing.join(QStringLiteral(", "))));
+    }
+    if (sqlite3_db_readonly(m_db, "main") == 1) {
+        close();
+        throw refusal(path, DatabaseError::Cause::ReadOnly);
+    }
+    try {
+        exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    } catch (const DatabaseError &e) {
+        const int code = sqlite3_errcode(m_db);
+        const QString reason = QString::fromUtf8(sqlite3_errmsg(m_db));
+        close();
+        throw refusal(path, causeOf(code), reason);
     }
 }
 
 // The connection belongs to the thread that opened it (the user interface), so SQLite need not
 // lock around every call.
-void Database::open(const QString &path)
+void Database::open(const QString &path, const QStringList &requiredTables)
 {
     if (!QFileInfo::exists(path))
         throw DatabaseError(QStringLiteral("Die Datenbankdatei »%1« fehlt.").arg(path));
-    openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+    if (!hasSqliteHeader(path))
+        throw refusal(path, DatabaseError::Cause::Damaged);
+    openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, requiredTables);
 }
 
 void Database::openOrCreate(const QString &path)
@@ -88,28 +170,29 @@ void Database::fail(const QString &what)
     if (!m_db)
         throw DatabaseError(QStringLiteral("Die Datenbank ist nicht geöffnet.\n%1").arg(what));
     const QString why = QString::fromUtf8(sqlite3_errmsg(m_db));
+    DatabaseError::Cause cause = causeOf(sqlite3_errcode(m_db));
+    if (cause == DatabaseError::Cause::Other
+        && (why.startsWith(QLatin1String("no such column")) || why.startsWith(QLatin1String("no such table"))))
+        cause = DatabaseError::Cause::MissingObject;
     // The conditions a user can do something about are said in German first.
     QString plain;
-    switch (sqlite3_errcode(m_db) & 0xff) {
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-        plain = QStringLiteral("Die Datenbank ist beschädigt. ");
+    switch (cause) {
+    case DatabaseError::Cause::Damaged:
+        plain = QStringLiteral("Die Datenbank ist beschädigt; bitte spielen Sie Ihre letzte Datensicherung zurück. ");
         break;
-    case SQLITE_FULL:
-        plain = QStringLiteral("Der Datenträger ist voll. ");
+    case DatabaseError::Cause::DiskFull:
+        plain = QStringLiteral("Der Datenträger ist voll; bitte schaffen Sie Platz und versuchen Sie es erneut. ");
         break;
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-        plain = QStringLiteral("Die Datenbank ist schreibgeschützt. ");
+    case DatabaseError::Cause::ReadOnly:
+        plain = QStringLiteral("Die Datenbank ist schreibgeschützt; bitte geben Sie sich Schreibrechte für die Datei. ");
         break;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
+    case DatabaseError::Cause::Busy:
         plain = QStringLiteral("Die Datenbank wird gerade von einem anderen Programm benutzt. ");
         break;
     default:
         break;
     }
-    throw DatabaseError(QStringLiteral("%1Datenbankfehler: %2\n%3").arg(plain, why, what));
+    throw DatabaseError(QStringLiteral("%1Datenbankfehler: %2\n%3").arg(plain, why, what), cause);
 }
 
 sqlite3_stmt *Database::prepare(const QString &sql)

@@ -34,8 +34,10 @@ public:
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
 
-    // Opens an existing file (shared, WAL journal). Throws DatabaseError when it cannot.
-    void open(const QString &path);
+    // Opens an existing file (shared, WAL journal). Throws DatabaseError, with a German sentence
+    // saying what to do, when it cannot: a file that is empty, no SQLite database, damaged, lacks
+    // one of requiredTables or cannot be written is refused before anything is written to it.
+    void open(const QString &path, const QStringList &requiredTables = {});
     // Creates the file when missing; used by createDatabase() and the importer.
     void openOrCreate(const QString &path);
     void close();
@@ -79,7 +81,7 @@ private:
     sqlite3_stmt *prepare(const QString &sql);
     void bind(sqlite3_stmt *stmt, const QVariantList &params);
     [[noreturn]] void fail(const QString &what);
-    void openWithFlags(const QString &path, int flags);
+    void openWithFlags(const QString &path, int flags, const QStringList &requiredTables = {});
     void finalizeAll();
 
     sqlite3 *m_db = nullptr;

@@ -671,7 +671,7 @@ QVariant Dataset::convertForColumn(const ColumnDef &c, const QVariant &v) const
         if (v.typeId() == QMetaType::QDateTime)
             return ShortDate::toStorage(v.toDateTime());
         if (v.typeId() == QMetaType::QDate)
-            return ShortDate::toStorage(QDateTime(v.toDate(), QTime(0, 0)));
+            return ShortDate::toStorage(ShortDate::wallClock(v.toDate()));
         const QString t = v.toString().trimmed();
         if (t.isEmpty())
             return QVariant();

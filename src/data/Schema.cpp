@@ -102,6 +102,15 @@ const TableDef *table(const QString &name)
     return nullptr;
 }
 
+QStringList requiredTableNames()
+{
+    QStringList names;
+    for (const TableDef &t : tables())
+        if (t.name != QLatin1String("ListeallerFotos"))
+            names << t.name;
+    return names;
+}
+
 const TableDef &plantTable() { return *table(QStringLiteral("Pflanzen")); }
 
 QString declaredType(const ColumnDef &column)

@@ -33,6 +33,9 @@ namespace Schema {
 // The twelve tables of the current schema, in creation order.
 const std::vector<TableDef> &tables();
 const TableDef *table(const QString &name);
+// The tables every plant database has held since its first version; the upgrade creates the
+// others. A file without them is no plant database of this program.
+QStringList requiredTableNames();
 
 // The columns the plant cursor exposes, in this order. Opening it fails when the database
 // lacks one of them or holds Düngung/Boden in another kind.

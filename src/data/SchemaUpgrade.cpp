@@ -99,7 +99,11 @@ void SchemaUpgrade::run(const MessageSink &message)
                 q.sql << step.probe;
                 q.execSQL();
             }
-        } catch (const DatabaseError &) {
+        } catch (const DatabaseError &e) {
+            // Only a missing table or column is repaired; a damaged or unwritable file is not
+            // patched further, it stops the start with its own message.
+            if (e.cause() != DatabaseError::Cause::MissingObject && e.cause() != DatabaseError::Cause::Other)
+                throw;
             present = false;
         }
         if (present)
@@ -127,7 +131,7 @@ void SchemaUpgrade::backfillSortDatum()
         while (!h.eof()) {
             h.edit();
             if (const auto date = ShortDate::parse(h.text(QStringLiteral("Datum"))))
-                h.setValue(QStringLiteral("SortDatum"), QDateTime(*date, QTime(0, 0)));
+                h.setValue(QStringLiteral("SortDatum"), ShortDate::wallClock(*date));
             h.next();
         }
         h.edit();

@@ -135,8 +135,10 @@ std::optional<QDateTime> parseDateTime(const QString &text, const QDate &today)
     const auto p = parseParts(text, today);
     if (!p)
         return std::nullopt;
-    return QDateTime(p->date, p->time);
+    return wallClock(p->date, p->time);
 }
+
+QDateTime wallClock(const QDate &date, const QTime &time) { return QDateTime(date, time, Qt::UTC); }
 
 QString toStorage(const QDateTime &dateTime)
 {
@@ -152,10 +154,17 @@ QString toStorage(const QDateTime &dateTime)
 
 QDateTime fromStorage(const QString &stored)
 {
-    QDateTime dt = QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    if (!dt.isValid())
-        dt = QDateTime::fromString(stored, Qt::ISODate);
-    return dt;
+    // "yyyy-MM-dd hh:mm:ss", "yyyy-MM-ddThh:mm[:ss]" and plain dates; a zone written after the
+    // time is passed over, the wall-clock value is kept.
+    const QDate date = QDate::fromString(stored.left(10), Qt::ISODate);
+    if (!date.isValid())
+        return QDateTime();
+    if (stored.size() == 10)
+        return wallClock(date);
+    QTime time = QTime::fromString(stored.mid(11, 8), Qt::ISODate);
+    if (!time.isValid())
+        time = QTime::fromString(stored.mid(11, 5), QStringLiteral("hh:mm"));
+    return time.isValid() ? wallClock(date, time) : QDateTime();
 }
 
 } // namespace vindel::ShortDate

@@ -271,6 +271,7 @@ std::vector<ImportTable> AccessReader::tables()
             }
             it.def.columns.push_back(def);
         }
+        it.rowCount = qint64(table->num_rows);
         if (autoNumber && mdb_read_pg(mdb, entry->table_pg) == mdb->fmt->pg_size)
             it.autoNumberLast = qint32(le32(mdb->pg_buf + mdb->fmt->tab_num_rows_offset + 4));
         result.push_back(std::move(it));
@@ -300,6 +301,9 @@ void AccessReader::readRows(const ImportTable &table, const std::function<void(c
     mdb_rewind_table(t);
     while (mdb_fetch_row(t)) {
         const QString where = QStringLiteral("Tabelle \"%1\", Datensatz %2").arg(table.def.name).arg(count + 1);
+        // A damaged page chain can lead the scan in a circle; it never holds more rows than counted.
+        if (count >= t->num_rows)
+            d->damaged(where, QStringLiteral("mehr Datensätze als die Tabelle angibt"));
         // libmdb's bound values cannot tell NULL from "" and cut long texts; crack the row just
         // fetched (still in pg_buf) again and read the raw fields.
         int start = 0;
@@ -409,10 +413,21 @@ void AccessReader::readRows(const ImportTable &table, const std::function<void(c
                               .arg(t->num_rows));
 }
 
-ImportSummary importAccessFile(const QString &sourcePath, const QString &targetPath)
+ImportSummary importAccessFile(const QString &sourcePath, const QString &targetPath,
+                               const std::function<void(qint64 done, qint64 total)> &progress)
 {
     AccessReader reader(sourcePath);
-    return writeDatabase(reader, targetPath);
+    const std::vector<ImportTable> tables = reader.tables();
+    requireCatalogueTables(tables);
+    qint64 total = 0;
+    for (const ImportTable &t : tables)
+        total += t.rowCount;
+    if (progress)
+        progress(0, total);
+    return writeDatabase(reader, targetPath, [&](qint64 done) {
+        if (progress)
+            progress(done, total);
+    });
 }
 
 } // namespace vindel

@@ -31,7 +31,9 @@ private:
 };
 
 // Reads the Access file at sourcePath and writes it as a new SQLite database at targetPath
-// (see writeDatabase()). Throws ImportError or DatabaseError.
-ImportSummary importAccessFile(const QString &sourcePath, const QString &targetPath);
+// (see writeDatabase()). Throws NotACatalogue for another application's file (before anything is
+// written), ImportError or DatabaseError. progress is told the rows written and the total.
+ImportSummary importAccessFile(const QString &sourcePath, const QString &targetPath,
+                               const std::function<void(qint64 done, qint64 total)> &progress = {});
 
 } // namespace vindel

@@ -15,4 +15,10 @@ private:
     QString m_message;
 };
 
+// The file can be read, but it is no plant database of this program.
+class NotACatalogue : public ImportError {
+public:
+    using ImportError::ImportError;
+};
+
 } // namespace vindel

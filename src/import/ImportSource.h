@@ -11,6 +11,7 @@ namespace vindel {
 struct ImportTable {
     TableDef def;               // the file's own columns, names, order, kinds and widths
     qint64 autoNumberLast = 0;  // last number the file's AutoNumber counter gave out, 0 if none
+    qint64 rowCount = 0;        // rows the file says the table holds (for progress)
 };
 
 // Where an import reads from: the Access reader, or generated rows in the benchmark.

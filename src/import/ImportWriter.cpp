@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -50,7 +51,21 @@ void syncDirectory(const QString &dir)
 
 } // namespace
 
-ImportSummary writeTables(ImportSource &source, Database &db)
+void requireCatalogueTables(const std::vector<ImportTable> &tables)
+{
+    QStringList missing;
+    for (const QString &name : Schema::requiredTableNames()) {
+        const bool present = std::any_of(tables.begin(), tables.end(), [&](const ImportTable &t) {
+            return t.def.name.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (!present)
+            missing << name;
+    }
+    if (!missing.isEmpty())
+        throw NotACatalogue(QStringLiteral("Es fehlen die Tabellen %1.").arg(missing.join(QStringLiteral(", "))));
+}
+
+ImportSummary writeTables(ImportSource &source, Database &db, const ImportProgress &rowsDone)
 {
     ImportSummary summary;
     Transaction tx(db);
@@ -75,7 +90,11 @@ ImportSummary writeTables(ImportSource &source, Database &db)
                 params.append(v);
             db.exec(insert, params);
             ++summary.rows;
+            if (rowsDone && summary.rows % 500 == 0)
+                rowsDone(summary.rows);
         });
+        if (rowsDone)
+            rowsDone(summary.rows);
         // SQLite continues after the highest stored number; where the file had already given out
         // higher numbers (rows deleted at the end), it continues after those, as Access would.
         if (hasAutoNumber(def) && table.autoNumberLast > 0) {
@@ -91,7 +110,7 @@ ImportSummary writeTables(ImportSource &source, Database &db)
     return summary;
 }
 
-ImportSummary writeDatabase(ImportSource &source, const QString &targetPath)
+ImportSummary writeDatabase(ImportSource &source, const QString &targetPath, const ImportProgress &rowsDone)
 {
     const QFileInfo target(targetPath);
     const QString dir = target.absolutePath();
@@ -109,7 +128,7 @@ ImportSummary writeDatabase(ImportSource &source, const QString &targetPath)
         {
             Database db;
             db.openOrCreate(tempPath);
-            summary = writeTables(source, db);
+            summary = writeTables(source, db, rowsDone);
             db.close(); // checkpoints the journal into the file
         }
         if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target.absoluteFilePath()).constData())

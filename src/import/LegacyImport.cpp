@@ -4,6 +4,7 @@
 #include "import/JetFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -104,7 +105,27 @@ LegacyImport::Outcome LegacyImport::failed(const QString &reason) const
     return o;
 }
 
+LegacyImport::Outcome LegacyImport::notACatalogue(const QString &reason) const
+{
+    removeStaged();
+    Outcome o;
+    o.result = Result::Failed;
+    o.originalPath = m_programDir + databaseName();
+    o.message = QStringLiteral("Die Datei \"Pflanzen.mdb\" ist eine Access-Datenbank, aber keine Pflanzen-Datenbank "
+                               "dieses Programms. %1\n\nBitte legen Sie Ihre eigene \"Pflanzen.mdb\" ins "
+                               "Programmverzeichnis. Die Datei wurde nicht verändert; sie liegt weiter unter:\n%2\n\n"
+                               "Das Programm wird beendet.")
+                    .arg(reason.trimmed(), shown(o.originalPath));
+    return o;
+}
+
 LegacyImport::Outcome LegacyImport::run()
+{
+    NoProgress none;
+    return run(none);
+}
+
+LegacyImport::Outcome LegacyImport::run(Progress &progress)
 {
     const QString database = m_programDir + databaseName();
     if (!QFileInfo(database).isFile() || !JetFile::isJetDatabase(database))
@@ -115,6 +136,7 @@ LegacyImport::Outcome LegacyImport::run()
 
     removeStaged();
     const QString staged = m_programDir + stagedName();
+    progress.setText(QStringLiteral("Die Datenbank wird in das neue Format übernommen …"));
     QProcess helper;
     helper.setProgram(m_helperPath);
     helper.setArguments({database, staged});
@@ -123,24 +145,58 @@ LegacyImport::Outcome LegacyImport::run()
     if (!helper.waitForStarted(30000))
         return failed(QStringLiteral("Das Umwandlungsprogramm \"%1\" lässt sich nicht starten: %2")
                           .arg(shown(m_helperPath), helper.errorString()));
-    if (!helper.waitForFinished(m_timeoutMs)) {
-        helper.kill();
-        helper.waitForFinished(5000);
-        const QLocale german(QLocale::German);
-        const QString waited = m_timeoutMs >= 120000
-                                   ? QStringLiteral("%1 Minuten").arg(german.toString(m_timeoutMs / 60000))
-                                   : QStringLiteral("%1 Sekunden").arg(german.toString(m_timeoutMs / 1000.0, 'g', 3));
-        return failed(QStringLiteral("Die Umwandlung wurde nach %1 ohne Ergebnis abgebrochen.").arg(waited));
+
+    // The helper reports its rows as it goes; while it does, it may take as long as it needs.
+    QStringList lines;
+    QByteArray pending;
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
+    auto takeLines = [&] {
+        pending += helper.readAllStandardOutput();
+        qsizetype end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QString line = QString::fromUtf8(pending.left(end)).trimmed();
+            pending.remove(0, end + 1);
+            const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (parts.size() == 3 && parts[0] == QLatin1String("FORTSCHRITT")) {
+                progress.setMaximum(parts[2].toLongLong());
+                progress.setValue(parts[1].toLongLong());
+                sinceProgress.restart();
+            } else if (!line.isEmpty()) {
+                lines << line;
+            }
+        }
+    };
+    while (helper.state() != QProcess::NotRunning) {
+        if (!helper.waitForReadyRead(100) && helper.state() != QProcess::NotRunning
+            && sinceProgress.elapsed() > m_stallMs) {
+            helper.kill();
+            helper.waitForFinished(5000);
+            return failed(QStringLiteral("Die Umwandlung kam nicht mehr voran und wurde abgebrochen; die Access-Datei "
+                                         "ist vermutlich beschädigt."));
+        }
+        takeLines();
+        if (progress.cancelled()) {
+            helper.kill();
+            helper.waitForFinished(5000);
+            return failed(QStringLiteral("Die Umwandlung wurde abgebrochen."));
+        }
     }
+    helper.waitForFinished(5000);
+    takeLines();
+    if (!pending.trimmed().isEmpty())
+        lines << QString::fromUtf8(pending).trimmed();
+
     const QString errors = QString::fromUtf8(helper.readAllStandardError()).trimmed();
     if (helper.exitStatus() == QProcess::CrashExit)
         return failed(QStringLiteral("Das Umwandlungsprogramm ist beim Lesen der Datei abgestürzt; die Datei ist "
                                      "vermutlich beschädigt."));
+    if (helper.exitCode() == kExitNotACatalogue)
+        return notACatalogue(errors);
     if (helper.exitCode() != 0)
         return failed(errors.isEmpty()
                           ? QStringLiteral("Das Umwandlungsprogramm endete mit dem Fehlercode %1.").arg(helper.exitCode())
                           : errors);
-    const QStringList lines = QString::fromUtf8(helper.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList report = lines.isEmpty() ? QStringList() : lines.last().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (report.size() != 3 || report[0] != QLatin1String("OK") || !isSqliteFile(staged))
         return failed(QStringLiteral("Das Umwandlungsprogramm hat keine vollständige Datenbank geliefert."));
@@ -201,9 +257,9 @@ LegacyImport::Outcome LegacyImport::run()
     return o;
 }
 
-LegacyImport::Outcome importLegacyDatabase(const QString &programDir)
+LegacyImport::Outcome importLegacyDatabase(const QString &programDir, Progress &progress)
 {
-    return LegacyImport(programDir).run();
+    return LegacyImport(programDir).run(progress);
 }
 
 } // namespace vindel

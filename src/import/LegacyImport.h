@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Progress.h"
 #include "data/Database.h"
 
 #include <QString>
@@ -27,10 +28,16 @@ public:
     // programDir ends with '/'. helperPath defaults to programDir + helperName().
     explicit LegacyImport(QString programDir, QString helperPath = QString());
 
-    // The helper is stopped and the import counts as failed after this long (default 5 minutes).
-    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // The helper is stopped and the import counts as failed when it reports no progress for this
+    // long (default 20 seconds): a damaged file can keep the reading library busy forever.
+    void setStallTimeout(int milliseconds) { m_stallMs = milliseconds; }
 
+    // progress hears the rows converted so far; it is polled for events while the helper works.
+    Outcome run(Progress &progress);
     Outcome run();
+
+    // The helper's exit code for a readable Access file that is no plant database.
+    static constexpr int kExitNotACatalogue = 64;
 
     static QString helperName() { return QStringLiteral("vindel-mdb-import"); }
     static QString databaseName() { return QStringLiteral("Pflanzen.mdb"); }
@@ -50,16 +57,17 @@ public:
 
 private:
     Outcome failed(const QString &reason) const;
+    Outcome notACatalogue(const QString &reason) const;
     QString freeOriginalPath() const;
     void removeStaged() const;
 
     QString m_programDir;
     QString m_helperPath;
-    int m_timeoutMs = 5 * 60 * 1000;
+    int m_stallMs = 20 * 1000;
 };
 
 // What the frame calls at start-up before it connects (programDir = ProgramDir, with '/').
 // The helper is looked for beside the program executable, in programDir.
-LegacyImport::Outcome importLegacyDatabase(const QString &programDir);
+LegacyImport::Outcome importLegacyDatabase(const QString &programDir, Progress &progress);
 
 } // namespace vindel

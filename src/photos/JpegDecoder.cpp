@@ -19,6 +19,14 @@ namespace {
 
 // Pictures beyond this are refused rather than allocated (256 MB of RGB32).
 constexpr qint64 kMaxOutputPixels = 64ll * 1024 * 1024;
+// A file declaring more pixels than the largest camera sensors give is no photo; it is refused
+// before libjpeg allocates anything for it.
+constexpr qint64 kMaxDeclaredPixels = 200ll * 1000 * 1000;
+// What libjpeg may allocate for one picture (a progressive file keeps all its coefficients).
+constexpr long kMaxDecoderMemory = 1024l * 1024 * 1024;
+// Arithmetic coding can describe a huge, empty picture in a few hundred bytes, and decoding it
+// would still visit every block. No real photo packs more pixels than this into one byte.
+constexpr qint64 kMaxArithmeticPixelsPerByte = 8000;
 // Files larger than this are not read into memory at all.
 constexpr qint64 kMaxFileBytes = 512ll * 1024 * 1024;
 
@@ -150,6 +158,7 @@ bool runDecode(DecodeContext &c)
 
     jpeg_create_decompress(&c.cinfo);
     c.created = true;
+    c.cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
     c.progress.progress_monitor = onProgress;
     c.progress.pass_counter = 0;
     c.progress.pass_limit = 0;
@@ -161,6 +170,13 @@ bool runDecode(DecodeContext &c)
                  static_cast<unsigned long>(c.data->size()));
     jpeg_save_markers(&c.cinfo, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&c.cinfo, TRUE);
+
+    const qint64 declared = qint64(c.cinfo.image_width) * qint64(c.cinfo.image_height);
+    if (declared > kMaxDeclaredPixels
+        || (c.cinfo.arith_code && declared > qint64(c.data->size()) * kMaxArithmeticPixelsPerByte)) {
+        c.tooLarge = true;
+        return false;
+    }
 
     const int orientation = orientationFromMarkers(&c.cinfo);
     c.result.orientation = orientation;

@@ -12,6 +12,10 @@ namespace vindel {
 namespace {
 
 constexpr qint64 kMaxFileBytes = 512ll * 1024 * 1024;
+// As for JPEG: more pixels than any camera gives, or more than the file's bytes can describe
+// (a run-length bitmap packs at most 255 pixels into two bytes), is no photo.
+constexpr qint64 kMaxDeclaredPixels = 200ll * 1000 * 1000;
+constexpr qint64 kMaxPixelsPerByte = 128;
 
 PhotoLoadResult damaged(const QString &why)
 {
@@ -56,6 +60,13 @@ PhotoLoadResult loadPhotoData(const QByteArray &data, QSize boundingBox, const C
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
+    const QSize declared = reader.size();
+    if (declared.isValid()) {
+        const qint64 pixels = qint64(declared.width()) * declared.height();
+        const bool bitmap = reader.format() == "bmp";
+        if (pixels > kMaxDeclaredPixels || (bitmap && pixels > qint64(data.size()) * kMaxPixelsPerByte))
+            return damaged(QStringLiteral("Das Bild ist zu groß."));
+    }
     QImage image = reader.read();
     if (image.isNull())
         return damaged(reader.errorString());

@@ -5,6 +5,7 @@
 #include "catalogue/HauptansichtPage.h"
 #include "settings/StammdatenPage.h"
 #include "support/AppFixture.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include <QCheckBox>
@@ -45,7 +46,8 @@ private slots:
     void mainWindowFrame();
     void pagesAndTabCaptions();
     void missingDatabaseStopsBeforeAnyWindow();
-    void unconvertibleAccessFileStops();
+    void unusableDatabaseFileStops_data();
+    void unusableDatabaseFileStops();
     void currentDatabaseShowsNoMessage();
     void categoryListsAndCounts();
     void oldDatabaseWithoutColoursGetsDefaults();
@@ -171,19 +173,40 @@ void TestStartup::missingDatabaseStopsBeforeAnyWindow()
     QCOMPARE(QDir(app.programDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
-void TestStartup::unconvertibleAccessFileStops()
+void TestStartup::unusableDatabaseFileStops_data()
 {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("says");
+    const QByteArray damagedAccess = readFile(QStringLiteral(VINDEL_TEST_DATA "/access/damaged-truncated.mdb"));
+    QTest::newRow("damaged Access file, read by the helper")
+        << damagedAccess << QStringLiteral("Die Access-Datei ist beschädigt");
+    QByteArray foreignAccess = readFile(QStringLiteral(VINDEL_TEST_DATA "/access/pflanzen-v2.mdb"));
+    const QString from = QStringLiteral("Kategorien"), to = QStringLiteral("Rezeptbuch");
+    foreignAccess.replace(QByteArray(reinterpret_cast<const char *>(from.utf16()), from.size() * 2),
+                          QByteArray(reinterpret_cast<const char *>(to.utf16()), to.size() * 2));
+    QTest::newRow("Access file of another application")
+        << foreignAccess << QStringLiteral("keine Pflanzen-Datenbank dieses Programms");
+    QTest::newRow("empty file") << QByteArray()
+                                << QStringLiteral("ist beschädigt oder keine Pflanzen-Datenbank dieses Programms");
+}
+
+// A file that cannot be the catalogue stops the start with a German message and stays exactly as
+// it was; nothing is created beside it.
+void TestStartup::unusableDatabaseFileStops()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, says);
     AppFixture app(AppFixture::Options{false});
-    const QString damaged = QStringLiteral(VINDEL_TEST_DATA "/access/damaged-truncated.mdb");
-    QVERIFY(QFile::copy(damaged, app.databasePath()));
+    app.installImportHelper();
+    writeFile(app.databasePath(), bytes);
+    const QStringList before = QDir(app.programDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     QVERIFY(!app.start());
     QCOMPARE(app.prompter().messages().size(), 1);
     QCOMPARE(app.prompter().messages()[0].kind, MessageKind::Error);
-    QVERIFY(!app.prompter().messages()[0].text.isEmpty());
+    QVERIFY2(app.prompter().messages()[0].text.contains(says), qPrintable(app.prompter().messages()[0].text));
     QVERIFY(app.windows().empty());
-    QFile original(app.databasePath()), copy(damaged);
-    QVERIFY(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
-    QCOMPARE(original.readAll(), copy.readAll());
+    QCOMPARE(readFile(app.databasePath()), bytes);
+    QCOMPARE(QDir(app.programDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
 void TestStartup::currentDatabaseShowsNoMessage()

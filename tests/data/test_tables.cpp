@@ -4,6 +4,7 @@
 #include "data/NewDatabase.h"
 
 #include <QSignalSpy>
+#include <ctime>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +24,12 @@ class TablesTest : public QObject {
         p.setValue("Namen", name);
         p.setValue("Kategorie", kategorie);
         p.post();
+    }
+
+    static QByteArray readAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     QStringList namesInOrder(Dataset &d, const QString &column = QStringLiteral("Namen"))
@@ -366,36 +373,52 @@ private slots:
         QCOMPARE(t->db.select("SELECT count(*) FROM Pflanzen WHERE Herkunft = 'innen'").at(0).at(0).toInt(), 0);
     }
 
-    // A file that is no database, or a damaged one, is refused with a message that says so.
+    // A file that is no database, or a damaged one, is refused with a message that says so. What
+    // can be refused before the connection writes anything is left exactly as it was.
     void damagedFilesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("says");
+        QTest::addColumn<bool>("untouched");
+        const QString refused = QStringLiteral("ist beschädigt oder keine Pflanzen-Datenbank dieses Programms");
         QByteArray random(20000, Qt::Uninitialized);
         for (int i = 0; i < random.size(); ++i)
             random[i] = char((i * 7919 + 13) % 251);
-        QTest::newRow("random bytes") << random << "keine Datenbank";
+        QTest::newRow("random bytes") << random << refused << true;
+        QTest::newRow("empty file") << QByteArray() << refused << true;
+
+        const QString foreign = m_dir.filePath("fremd.sqlite");
+        QFile::remove(foreign);
+        {
+            Database db;
+            db.openOrCreate(foreign);
+            db.exec("PRAGMA journal_mode=DELETE");
+            db.exec("CREATE TABLE Rezepte (Name TEXT)");
+        }
+        QTest::newRow("database of another program") << readAll(foreign) << QStringLiteral("Es fehlen die Tabellen")
+                                                     << true;
+
         const QString good = m_dir.filePath("gut.mdb");
         QFile::remove(good);
         createDatabase(good);
-        QFile real(good);
-        QVERIFY(real.open(QIODevice::ReadOnly));
-        QByteArray cut = real.readAll();
-        cut = cut.left(4096) + QByteArray(8192, '\xff');
-        QTest::newRow("damaged pages") << cut << "beschädigt";
+        QTest::newRow("damaged pages") << readAll(good).left(4096) + QByteArray(8192, '\xff') << "beschädigt"
+                                       << false;
     }
     void damagedFilesAreRefused()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, says);
+        QFETCH(bool, untouched);
         const QString path = m_dir.filePath("kaputt.mdb");
+        for (const QString &p : {path, path + "-wal", path + "-shm"})
+            QFile::remove(p);
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(content);
         f.close();
         Database db;
         try {
-            db.open(path);
+            db.open(path, Schema::requiredTableNames());
             DataTables tables;
             tables.db.open(path);
             tables.Tab_Pflanzen_test.open();
@@ -404,6 +427,39 @@ private slots:
             QVERIFY2(e.message().contains(says), qPrintable(e.message()));
         }
         QVERIFY(!db.isOpen());
+        if (untouched) {
+            QCOMPARE(readAll(path), content);
+            QVERIFY(!QFile::exists(path + "-wal"));
+            QVERIFY(!QFile::exists(path + "-shm"));
+        }
+    }
+
+    // Dates keep the wall-clock value they were written with, whatever the machine's time zone:
+    // in Germany the hour from 2:00 to 3:00 on 29 March 2026 does not exist on the clock.
+    void datesIgnoreTheTimeZone()
+    {
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        ::tzset();
+        Table &h = t->Tab_Historie;
+        h.open();
+        for (const char *date : {"29.03.2026 02:30", "15.06.2020"}) {
+            h.append();
+            h.setValue("Datum", QString::fromLatin1(date));
+            h.setValue("SortDatum", QString::fromLatin1(date));
+            h.post();
+        }
+        const auto stored = t->db.select("SELECT SortDatum FROM Historie ORDER BY ID");
+        QCOMPARE(stored.at(0).at(0).toString(), QStringLiteral("2026-03-29 02:30:00"));
+        h.locate("Datum", "29.03.2026 02:30");
+        QCOMPARE(h.dateTime("SortDatum").time(), QTime(2, 30));
+        h.setFilter("(SortDatum >= '29.03.2026 02:30')");
+        h.setFiltered(true);
+        QCOMPARE(namesInOrder(h, "Datum"), QStringList{"29.03.2026 02:30"});
+        h.setFilter("(SortDatum < '29.03.2026 02:30')");
+        QCOMPARE(namesInOrder(h, "Datum"), QStringList{"15.06.2020"});
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        ::tzset();
     }
 
     void jetStatementsAreTranslated()

@@ -3,6 +3,7 @@
 // nothing half-written left beside it, and the calling process alive.
 #include "data/Database.h"
 #include "import/LegacyImport.h"
+#include "../support/RecordingProgress.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +34,12 @@ void writeFile(const QString &path, const QByteArray &bytes, bool executable = f
         f.setPermissions(f.permissions() | QFile::ExeOwner);
 }
 
+// A name as Jet 4 keeps it in its catalogue.
+QByteArray utf16(const QString &text)
+{
+    return QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+}
+
 QStringList filesIn(const QString &dir)
 {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
@@ -59,8 +66,13 @@ private slots:
         const QByteArray original = bytesOf(fixture("pflanzen-v2.mdb"));
         writeFile(programDir + "Pflanzen.mdb", original);
 
-        const LegacyImport::Outcome o = LegacyImport(programDir, m_helper).run();
+        test::RecordingProgress progress;
+        const LegacyImport::Outcome o = LegacyImport(programDir, m_helper).run(progress);
         QCOMPARE(o.result, LegacyImport::Result::Imported);
+        // The bar ran from nothing to all 82 rows.
+        QCOMPARE(progress.maximum(), qint64(82));
+        QCOMPARE(progress.values.first(), qint64(0));
+        QCOMPARE(progress.values.last(), qint64(82));
         const QString kept = programDir + "Pflanzen (Access-Original).mdb";
         QCOMPARE(o.originalPath, kept);
         QCOMPARE(bytesOf(kept), original);
@@ -127,12 +139,35 @@ private slots:
         QCOMPARE(filesIn(programDir), QStringList{"Pflanzen.mdb"});
     }
 
+    // Another application's Access file put in as "Pflanzen.mdb" is not converted: the user hears
+    // that it is no plant database, and the folder stays exactly as it was.
+    void accessFileOfAnotherApplicationIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString programDir = dir.path() + "/";
+        QByteArray foreign = bytesOf(fixture("pflanzen-v2.mdb"));
+        foreign.replace(utf16("Kategorien"), utf16("Rezeptbuch"));
+        writeFile(programDir + "Pflanzen.mdb", foreign);
+
+        const LegacyImport::Outcome o = LegacyImport(programDir, m_helper).run();
+        QCOMPARE(o.result, LegacyImport::Result::Failed);
+        QVERIFY2(o.message.startsWith("Die Datei \"Pflanzen.mdb\" ist eine Access-Datenbank, aber keine "
+                                      "Pflanzen-Datenbank dieses Programms. Es fehlen die Tabellen Kategorien."),
+                 qPrintable(o.message));
+        QVERIFY(o.message.contains("nicht verändert"));
+        QCOMPARE(bytesOf(programDir + "Pflanzen.mdb"), foreign);
+        QCOMPARE(filesIn(programDir), QStringList{"Pflanzen.mdb"});
+    }
+
     void helperTroubleIsReported_data()
     {
         QTest::addColumn<QByteArray>("script"); // empty: no helper at all
         QTest::addColumn<QString>("reason");
         QTest::newRow("crashes") << QByteArray("#!/bin/sh\nkill -SEGV $$\n") << "abgestürzt";
-        QTest::newRow("hangs") << QByteArray("#!/bin/sh\nexec sleep 30\n") << "abgebrochen";
+        QTest::newRow("hangs") << QByteArray("#!/bin/sh\nexec sleep 30\n") << "kam nicht mehr voran";
+        QTest::newRow("hangs after some progress")
+            << QByteArray("#!/bin/sh\necho FORTSCHRITT 0 90\necho FORTSCHRITT 40 90\nexec sleep 30\n")
+            << "kam nicht mehr voran";
         QTest::newRow("fails without a word") << QByteArray("#!/bin/sh\nexit 3\n") << "Fehlercode 3";
         QTest::newRow("claims success, writes nothing") << QByteArray("#!/bin/sh\necho OK 12 92\n")
                                                         << "keine vollständige Datenbank";
@@ -153,7 +188,7 @@ private slots:
             writeFile(helper, script, true);
 
         LegacyImport import(programDir, helper);
-        import.setTimeout(500);
+        import.setStallTimeout(500);
         const LegacyImport::Outcome o = import.run();
         QCOMPARE(o.result, LegacyImport::Result::Failed);
         QVERIFY2(o.message.contains(reason), qPrintable(o.message));

@@ -39,6 +39,72 @@ QByteArray stderrOf(Fn fn)
     return readFile(path);
 }
 
+
+// A JPEG written by libjpeg itself, for the codings Qt's writer does not offer.
+QByteArray libjpegEncode(const QImage &source, bool progressive, bool arithmetic)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = JDIMENSION(image.width());
+    cinfo.image_height = JDIMENSION(image.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    cinfo.arith_code = arithmetic ? TRUE : FALSE;
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(int(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
+    std::free(out);
+    return bytes;
+}
+
+// The same bytes, with the frame header declaring another size (nothing else changes).
+QByteArray declaringSize(QByteArray jpeg, int width, int height)
+{
+    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
+        const uchar m = uchar(jpeg[i + 1]);
+        if (uchar(jpeg[i]) == 0xFF && m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC) {
+            jpeg[i + 5] = char(height >> 8);
+            jpeg[i + 6] = char(height & 0xFF);
+            jpeg[i + 7] = char(width >> 8);
+            jpeg[i + 8] = char(width & 0xFF);
+            return jpeg;
+        }
+    }
+    qFatal("no frame header");
+}
+
+// A bitmap header declaring width x height pixels of 24 bits, followed by a few bytes.
+QByteArray bitmapDeclaring(int width, int height)
+{
+    QByteArray b(57, '\0');
+    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, b.data() + at); };
+    auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, b.data() + at); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, quint32(b.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    put16(26, 1);
+    put16(28, 24);
+    return b;
+}
+
 } // namespace
 
 class DecodingTest : public QObject {
@@ -62,6 +128,9 @@ private slots:
     void loadJpegIntoKeepsTargetOnFailure();
     void loadPhotoFiles();
     void cancelledDecodeStops();
+    void oversizedPicturesAreRefused_data();
+    void oversizedPicturesAreRefused();
+    void smallArithmeticJpegStillDecodes();
 };
 
 void DecodingTest::decodesFullAndScaled_data()
@@ -424,6 +493,47 @@ void DecodingTest::cancelledDecodeStops()
     QCOMPARE(polls, 3);
     // And the next decode is unaffected.
     QVERIFY(decodeJpeg(jpeg).ok());
+}
+
+
+void DecodingTest::oversizedPicturesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QImage small = quadrants(32, 32);
+    QTest::newRow("baseline declaring 20000 x 20000")
+        << declaringSize(encode(small, "jpeg"), 20000, 20000);
+    QTest::newRow("progressive arithmetic declaring 20000 x 20000")
+        << declaringSize(libjpegEncode(small, true, true), 20000, 20000);
+    QTest::newRow("progressive arithmetic declaring 65500 x 65500")
+        << declaringSize(libjpegEncode(small, true, true), 65500, 65500);
+    QTest::newRow("arithmetic under the pixel limit, far too few bytes")
+        << declaringSize(libjpegEncode(small, true, true), 14000, 14000);
+    QTest::newRow("bitmap of 57 bytes declaring 2 x 13.7 M") << bitmapDeclaring(2, 13700000);
+}
+
+// A few hundred bytes that claim a giant picture are refused from the header, before anything
+// is allocated or decoded for them; the slot then shows the photo-missing placeholder.
+void DecodingTest::oversizedPicturesAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("riesig.JPG");
+    writeFile(path, bytes);
+    for (const QSize box : {QSize(), QSize(145, 97)}) {
+        const PhotoLoadResult r = loadPhoto(path, box);
+        QCOMPARE(r.status, PhotoStatus::Damaged);
+        QCOMPARE(r.error, QStringLiteral("Das Bild ist zu groß."));
+    }
+}
+
+void DecodingTest::smallArithmeticJpegStillDecodes()
+{
+    for (const bool progressive : {false, true}) {
+        const JpegDecodeResult r = decodeJpeg(libjpegEncode(quadrants(64, 48), progressive, true));
+        QVERIFY2(r.ok(), qPrintable(r.error));
+        QCOMPARE(r.image.size(), QSize(64, 48));
+        QVERIFY(near(r.image.pixel(16, 12), Qt::red));
+    }
 }
 
 QTEST_MAIN(DecodingTest)

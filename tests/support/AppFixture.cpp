@@ -4,6 +4,7 @@
 #include "data/NewDatabase.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 #include <stdexcept>
 
@@ -49,6 +50,13 @@ std::vector<std::vector<QVariant>> AppFixture::select(const QString &sql, const 
 void AppFixture::dropColumn(const QString &table, const QString &column)
 {
     exec(QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(Schema::quoteIdentifier(table), Schema::quoteIdentifier(column)));
+}
+
+void AppFixture::installImportHelper()
+{
+    const QString target = programDir() + QStringLiteral("vindel-mdb-import");
+    if (!QFile::exists(target) && !QFile::copy(QStringLiteral(VINDEL_IMPORT_HELPER), target))
+        throw std::runtime_error("cannot copy the import helper");
 }
 
 bool AppFixture::start()

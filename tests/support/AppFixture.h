@@ -41,6 +41,9 @@ public:
     std::vector<std::vector<QVariant>> select(const QString &sql, const QVariantList &params = {});
     // Makes the database look like one of an older version.
     void dropColumn(const QString &table, const QString &column);
+    // Puts the program's conversion helper for old Access files into the program folder, where
+    // the start-up looks for it.
+    void installImportHelper();
 
     // Runs what main() runs up to the event loop and waits until the main window is active.
     // False when the start-up stopped the program (no window exists then).

@@ -6,6 +6,7 @@
 #include "app/DesignLayout.h"
 #include "app/LayeredTitle.h"
 #include "app/Page.h"
+#include "app/ProgressWindow.h"
 #include "app/ScrollGuard.h"
 #include "app/Tag.h"
 #include "app/frame/PageControl.h"
@@ -164,7 +165,9 @@ bool TPflanzendatenbank::databaseFilePresent()
 // A Pflanzen.mdb that is still an Access file is converted once, before the connection.
 bool TPflanzendatenbank::convertAccessDatabase()
 {
-    const LegacyImport::Outcome outcome = importLegacyDatabase(ctx.state.ProgramDir);
+    ProgressWindow progress(QStringLiteral("Datenbank übernehmen"));
+    const LegacyImport::Outcome outcome = importLegacyDatabase(ctx.state.ProgramDir, progress);
+    progress.hide();
     switch (outcome.result) {
     case LegacyImport::Result::NotJet:
         return true;
@@ -180,7 +183,7 @@ bool TPflanzendatenbank::convertAccessDatabase()
 
 void TPflanzendatenbank::connectDatabase()
 {
-    ctx.tables.db.open(ctx.state.ProgramDir + QStringLiteral("Pflanzen.mdb"));
+    ctx.tables.db.open(ctx.state.ProgramDir + QStringLiteral("Pflanzen.mdb"), Schema::requiredTableNames());
 }
 
 void TPflanzendatenbank::upgradeSchema()
