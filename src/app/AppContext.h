@@ -1,11 +1,16 @@
 #pragma once
 
+#include "app/CatalogueOperations.h"
+#include "app/ContextEvents.h"
 #include "app/FrameOperations.h"
 #include "app/Prompter.h"
 #include "app/SharedState.h"
 #include "data/DataTables.h"
 
 #include <functional>
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
 #include <vector>
 
 namespace vindel {
@@ -23,7 +28,19 @@ public:
     Prompter &prompter;
     DataTables tables;
     SharedState state;
+    ContextEvents events;
     FrameOperations *frame = nullptr;
+    CatalogueOperations *catalogue = nullptr;
+
+    // One object of a kind for the whole program, made on first use and kept until the context
+    // ends (after every window): the thumbnail loader and its cache, the current plant's photos.
+    template <class T> T &service()
+    {
+        auto it = m_services.find(std::type_index(typeid(T)));
+        if (it == m_services.end())
+            it = m_services.emplace(std::type_index(typeid(T)), std::make_shared<T>()).first;
+        return *static_cast<T *>(it->second.get());
+    }
 
     // The program's windows, in creation order.
     void addWindow(AppWindow *window);
@@ -49,6 +66,7 @@ public:
 
 private:
     std::vector<AppWindow *> m_windows;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> m_services;
     static AppContext *s_current;
 };
 

@@ -25,6 +25,7 @@ void AppWindow::showOver(QWidget *opener)
     m_opener = opener;
     if (opener)
         opener->setEnabled(false);
+    centreOnMainWindow();
     show();
     raise();
     activateWindow();
@@ -52,7 +53,8 @@ void AppWindow::applyFormColor() { setBackground(this, ctx.state.FormColor); }
 
 void AppWindow::centreOnMainWindow()
 {
-    if (QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr)
+    QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr;
+    if (main && main != this)
         move(main->geometry().center() - QPoint(width() / 2, height() / 2));
 }
 

@@ -2,6 +2,10 @@
 
 #include "app/AppContext.h"
 
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <exception>
 
 namespace vindel {
@@ -9,6 +13,14 @@ namespace vindel {
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("VindelV40"));
+    setWindowIcon(QIcon(QStringLiteral(":/vindel/vindel-256.png")));
+    // The program is German whatever the system's language: dates, month and day names, and the
+    // toolkit's own texts (context menus, dialog buttons).
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

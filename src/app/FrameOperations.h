@@ -20,7 +20,8 @@ public:
     virtual void FormCreate() = 0;
     // Re-synchronises the catalogue as when the main window becomes active again.
     virtual void FormActivate() = 0;
-    virtual void Pflanzezeigen() = 0;
+    // Fills the page control's background (behind the tabs) with a colour 0xBBGGRR.
+    virtual void paintPageControl(int colour) = 0;
 
     virtual QWidget *mainWindow() = 0;
 };

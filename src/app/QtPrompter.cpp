@@ -29,8 +29,10 @@ QString boxTitle() { return QApplication::applicationName(); }
 QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, boxTitle(), text, QMessageBox::Yes | QMessageBox::No, owner());
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    // No mnemonics: a question that pops up while the user types must not be answered by the
+    // next letter ("n" for "Nein").
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
     box.setDefaultButton(QMessageBox::Yes);
     return QMessageBox::StandardButton(box.exec());
 }

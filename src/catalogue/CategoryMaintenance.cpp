@@ -39,38 +39,6 @@ std::optional<QString> changeableName(AppContext &ctx, Table &table, const QStri
 
 } // namespace
 
-void HauptansichtPage::rebuildCategoryLists()
-{
-    Table &categories = ctx.tables.Tab_Kate_test;
-    QComboBox *lists[] = {qobject_cast<QComboBox *>(mainControl(QStringLiteral("ComboBox1"))), ComboBox2};
-    for (QComboBox *list : lists)
-        if (list)
-            list->clear();
-    // Callers may hold the guard already; it stays as they set it.
-    const int tagBefore = categories.tag;
-    categories.tag = 1;
-    struct Restore {
-        Table &table;
-        int tag;
-        ~Restore() { table.tag = tag; }
-    } restore{categories, tagBefore};
-    categories.open();
-    categories.first();
-    QString previous;
-    while (!categories.eof()) {
-        const QString name = categories.text(QStringLiteral("Namen"));
-        if (name != previous && name != kAll)
-            for (QComboBox *list : lists)
-                if (list)
-                    list->addItem(name);
-        previous = name;
-        categories.next();
-    }
-    for (QComboBox *list : lists)
-        if (list && list->count() > 0)
-            list->setCurrentIndex(0);
-}
-
 void HauptansichtPage::BitBtn41Click()
 {
     Tag::set(BitBtn41, 1);
@@ -119,7 +87,7 @@ void HauptansichtPage::BitBtn40Click()
                 throw;
             }
             categories.setIndexFieldNames(QStringLiteral("Namen"));
-            rebuildCategoryLists();
+            emit ctx.events.categoriesChanged();
         }
         categories.first(); // the catalogue shows the first category
         ctx.prompter.information(QStringLiteral("Kategorie wurde gelöscht! "));

@@ -1,8 +1,11 @@
 #include "catalogue/DetailsPage.h"
 
+#include "app/Make.h"
 #include "app/Tag.h"
 #include "catalogue/FieldColours.h"
 #include "catalogue/PlantCursor.h"
+#include "photos/PhotoServices.h"
+#include "photos/PhotoView.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -18,10 +21,12 @@ namespace vindel {
 
 namespace {
 
+// Where the literature photo stands in its frame "Literaturfoto :".
+const QRect kLiteratureDesign(8, 22, 364, 300);
+
 QPlainTextEdit *memo(const char *name)
 {
-    auto *m = new QPlainTextEdit;
-    m->setObjectName(QLatin1String(name));
+    QPlainTextEdit *m = make::memo(name);
     m->setReadOnly(true);
     return m;
 }
@@ -81,10 +86,19 @@ DetailsPage::DetailsPage(AppContext &context)
     Memo1 = memoWithCaption(QStringLiteral("Düngung :"), "Memo1", {315, 302, 295, 170});
     Memo6 = memoWithCaption(QStringLiteral("Boden :"), "Memo6", {10, 500, 600, 130});
 
-    GroupBox9 = new QGroupBox(QStringLiteral("Literaturfoto :"));
-    GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
+    GroupBox9 = make::groupBox("GroupBox9", QStringLiteral("Literaturfoto :"));
     page->place(GroupBox9, {620, 60, 380, 330});
-    literatureFrame = new DesignLayout(GroupBox9, {380, 330});
+    auto *literatureFrame = new DesignLayout(GroupBox9, {380, 330});
+    Image9 = new PhotoView(QStringLiteral("Image9"), photoSlot(kLiteratureSlot).fit);
+    literatureFrame->place(Image9, kLiteratureDesign, AnchorAll);
+    Image9->setGeometry(kLiteratureDesign); // until the page is first laid out
+    connect(Image9, &PhotoView::resized, this, [this] { requestLiteratureFrame(); });
+    PlantPhotoSlots &photos = photoServices(ctx).currentPlant();
+    photos.setFrameSize(kLiteratureSlot, Image9->frameInDevicePixels());
+    connect(&photos, &PlantPhotoSlots::slotChanged, this, [this](int slot, const QImage &picture, SlotState state) {
+        if (slot == kLiteratureSlot)
+            Image9->setPicture(picture, state);
+    });
 
     GroupBox8 = new QGroupBox(QStringLiteral("Links zu Webseiten:"));
     GroupBox8->setObjectName(QStringLiteral("GroupBox8"));
@@ -140,6 +154,38 @@ DetailsPage::DetailsPage(AppContext &context)
     connect(NavigatorNext, &QToolButton::clicked, this, handle(&DetailsPage::nextPlant));
     connect(NavigatorLast, &QToolButton::clicked, this, handle(&DetailsPage::lastPlant));
     setEditable(false);
+    connect(&ctx.events, &ContextEvents::plantShown, this, [this] { ctx.run([this] { showPlant(); }); });
+}
+
+// The fields of the plant the catalogue shows.
+void DetailsPage::showPlant()
+{
+    const Table &plants = ctx.tables.Tab_Pflanzen_test;
+    const std::pair<QPlainTextEdit *, const char *> memos[] = {
+        {Memo3, "Beschreibung"}, {Memo4, "Pflege"}, {Memo5, "Vermehrung"}, {Memo1, "Düngung"}, {Memo6, "Boden"}};
+    for (const auto &[field, column] : memos)
+        field->setPlainText(plants.text(QString::fromUtf8(column)));
+    const std::pair<QLineEdit *, const char *> links[] = {
+        {Edit54, "Webseite1"}, {Edit55, "Webseite2"}, {Edit56, "Webseite3"}};
+    for (const auto &[field, column] : links) {
+        field->setText(plants.text(QString::fromUtf8(column)));
+        field->setCursorPosition(0);
+    }
+    const QString name = plants.text(QStringLiteral("Namen"));
+    Label52->setText(name);
+    Label53->setText(name);
+    DetailsNumber->setText(plants.text(QStringLiteral("Nr")));
+}
+
+// The photo is made for the frame it is shown in; a frame that changed size gets a new one.
+void DetailsPage::requestLiteratureFrame()
+{
+    PlantPhotoSlots &photos = photoServices(ctx).currentPlant();
+    const QSize frame = Image9->frameInDevicePixels();
+    if (frame.width() < 32 || frame.height() < 32 || frame == photos.frameSize(kLiteratureSlot))
+        return;
+    photos.setFrameSize(kLiteratureSlot, frame);
+    photos.reshowSlot(kLiteratureSlot);
 }
 
 bool DetailsPage::eventFilter(QObject *watched, QEvent *event)
@@ -174,11 +220,8 @@ void DetailsPage::TabSheet2Show()
     Table &plants = ctx.tables.Tab_Pflanzen_test;
     plants.open();
     ctx.state.CurrentPlantNr = int(plants.integer(QStringLiteral("Nr")));
-    if (auto *number = mainWindowControl<QLabel>(ctx, QStringLiteral("Label125")))
-        DetailsNumber->setText(number->text());
     // While the main view edits a plant, the current plant must not change under it.
-    auto *mainEdit = mainWindowControl<QPushButton>(ctx, QStringLiteral("BitBtn3"));
-    DBNavigator1->setEnabled(!(mainEdit && Tag::of(mainEdit) == 1));
+    DBNavigator1->setEnabled(!(ctx.catalogue && ctx.catalogue->editingPlant()));
 }
 
 void DetailsPage::TabSheet2Exit()
@@ -234,16 +277,8 @@ void DetailsPage::BitBtn11Click()
     BitBtn11->hide();
     // Show the stored texts again rather than what was typed and discarded.
     Table &plants = ctx.tables.Tab_Pflanzen_test;
-    if (!plants.active() || plants.isEmpty())
-        return;
-    const std::pair<QPlainTextEdit *, const char *> memos[] = {
-        {Memo1, "Düngung"}, {Memo6, "Boden"}, {Memo3, "Beschreibung"}, {Memo4, "Pflege"}, {Memo5, "Vermehrung"}};
-    for (const auto &[field, column] : memos)
-        field->setPlainText(plants.text(QString::fromUtf8(column)));
-    const std::pair<QLineEdit *, const char *> links[] = {
-        {Edit54, "Webseite1"}, {Edit55, "Webseite2"}, {Edit56, "Webseite3"}};
-    for (const auto &[field, column] : links)
-        field->setText(plants.text(QString::fromUtf8(column)));
+    if (plants.active() && !plants.isEmpty())
+        showPlant();
 }
 
 void DetailsPage::openWebLink(QLineEdit *field)
@@ -263,8 +298,6 @@ void DetailsPage::navigate(void (Dataset::*move)())
     if (plants.isEmpty())
         return;
     (plants.*move)();
-    if (auto *number = mainWindowControl<QLabel>(ctx, QStringLiteral("Label125")))
-        DetailsNumber->setText(number->text());
 }
 
 void DetailsPage::firstPlant() { navigate(&Dataset::first); }

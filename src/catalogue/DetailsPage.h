@@ -11,9 +11,11 @@ class QToolButton;
 
 namespace vindel {
 
+class PhotoView;
+
 // "Details": the long texts, the literature photo and the web links of the current plant, with
-// an editing mode of its own and a record navigator. The plant display fills the controls by
-// their object names.
+// an editing mode of its own and a record navigator. It shows the plant whenever the catalogue
+// shows one, and paints the plant's seventh photo.
 class DetailsPage : public Page {
     Q_OBJECT
 public:
@@ -46,8 +48,8 @@ public:
     QPlainTextEdit *Memo5;    // Vermehrung
     QPlainTextEdit *Memo1;    // Düngung
     QPlainTextEdit *Memo6;    // Boden
-    QGroupBox *GroupBox9;     // "Literaturfoto :"; the plant display puts Image9 into it
-    DesignLayout *literatureFrame; // layout of GroupBox9, for Image9
+    QGroupBox *GroupBox9;     // "Literaturfoto :"
+    PhotoView *Image9;        // the literature photo (slot 7)
     QGroupBox *GroupBox8;     // "Links zu Webseiten:"
     QLineEdit *Edit54;        // Webseite1
     QLineEdit *Edit55;        // Webseite2
@@ -64,7 +66,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showPlant();
     void setEditable(bool editable);
+    void requestLiteratureFrame();
     void openWebLink(QLineEdit *field);
     void navigate(void (Dataset::*move)());
 };

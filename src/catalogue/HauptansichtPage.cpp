@@ -1,30 +1,31 @@
 #include "catalogue/HauptansichtPage.h"
-#include "catalogue/PlantEditing.h"
 
 #include "app/AppWindow.h"
-#include "app/Colours.h"
+#include "app/CountText.h"
 #include "app/DataGrid.h"
+#include "app/Make.h"
 #include "app/ScrollGuard.h"
 #include "app/Tag.h"
-#include "catalogue/PhotoView.h"
+#include "catalogue/CatalogueGridInput.h"
+#include "catalogue/CatalogueSearch.h"
+#include "catalogue/PlantBoxPhotos.h"
+#include "catalogue/PlantEditing.h"
+#include "catalogue/SuggestionLists.h"
 #include "data/ShortDate.h"
-#include "photos/PlantPhotoSlots.h"
-#include "photos/ThumbnailCache.h"
-#include "photos/ThumbnailLoader.h"
+#include "photos/PhotoServices.h"
+#include "photos/PhotoView.h"
 
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QToolButton>
 
 namespace vindel {
@@ -43,74 +44,16 @@ const QRect HauptansichtPage::kPlantBoxDesign{468, 6, 538, 676};
 namespace {
 
 const QString kAll = QStringLiteral(" Alle");
-constexpr int kHoverColour = 0xFFE7D9; // light blue, as 0xBBGGRR
 
 // Rows of caption and field in the plant box: two columns, a few fields span the box.
 constexpr int kRow0 = 24, kRowStep = 30, kHeight = 24;
 constexpr int kLeftCaption = 10, kLeftField = 110, kRightCaption = 270, kRightField = 370, kRight = 524;
 
-// The frame Image9 is decoded for while the details page has not been laid out yet.
-const QSize kLiteratureFallbackFrame(360, 270);
-
-QGroupBox *groupBox(const char *name, const QString &title)
-{
-    auto *box = new QGroupBox(title);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-QLabel *label(const char *name, const QString &text = {})
-{
-    auto *l = new QLabel(text);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QComboBox *comboBox(const char *name, const QStringList &items = {})
-{
-    auto *c = new QComboBox;
-    c->setObjectName(QLatin1String(name));
-    c->addItems(items);
-    return c;
-}
-
-QPushButton *smallButton(const char *name, const QString &caption, const QString &hint)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(hint);
-    return b;
-}
-
 QLineEdit *readOnlyField(const char *name)
 {
-    auto *e = new QLineEdit;
-    e->setObjectName(QLatin1String(name));
+    QLineEdit *e = make::lineEdit(name);
     e->setReadOnly(true);
     return e;
-}
-
-// Values enter filter expressions only through the quoting helper, so that a quote in a name
-// cannot break the expression.
-QString clause(const QString &column, const QString &op, const QString &value)
-{
-    return QStringLiteral("(") + column + op + filterQuoted(value) + QStringLiteral(")");
-}
-
-// The column behind an entry of the search field list.
-QString searchColumn(const QString &field)
-{
-    if (field == QLatin1String("Gattung"))
-        return QStringLiteral("Familie");
-    if (field == QLatin1String("Nr."))
-        return QStringLiteral("Nr");
-    if (field == QLatin1String("Bemerkung"))
-        return QStringLiteral("Bezeichnung");
-    if (field == QLatin1String("Standort Sommer"))
-        return QStringLiteral("Sommer");
-    if (field == QLatin1String("Standort Winter"))
-        return QStringLiteral("Winter");
-    return field;
 }
 
 // Letters keep a type-ahead search going; anything else starts it again.
@@ -121,18 +64,10 @@ bool isTypeAheadLetter(QChar c)
     return QStringLiteral("ÄÖÜäöüß").contains(c);
 }
 
-void setControlText(QWidget *w, const QString &text)
+// A clause "(column op 'value')" of the catalogue's filters.
+QString clause(const QString &column, const QString &op, const QString &value)
 {
-    if (auto *e = qobject_cast<QLineEdit *>(w)) {
-        e->setText(text);
-        e->setCursorPosition(0);
-    } else if (auto *l = qobject_cast<QLabel *>(w)) {
-        l->setText(text);
-    } else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) {
-        p->setPlainText(text);
-    } else if (auto *t = qobject_cast<QTextEdit *>(w)) {
-        t->setPlainText(text);
-    }
+    return QStringLiteral("(") + column + op + filterQuoted(value) + QStringLiteral(")");
 }
 
 } // namespace
@@ -140,40 +75,25 @@ void setControlText(QWidget *w, const QString &text)
 HauptansichtPage::HauptansichtPage(AppContext &context)
     : Page(context, QStringLiteral("TabSheet1"), QStringLiteral("Hauptansicht          "))
 {
-    m_loader = std::make_shared<ThumbnailLoader>();
-    m_photos = std::make_unique<PlantPhotoSlots>(*m_loader);
-    connect(m_photos.get(), &PlantPhotoSlots::slotChanged, this,
-            [this](int slot, const QImage &picture, SlotState state) { applyPicture(slot, picture, state); });
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(kSettleMs);
-    connect(&m_settle, &QTimer::timeout, this, [this] { requestPhotos(); });
-    m_reframe.setSingleShot(true);
-    m_reframe.setInterval(150);
-    connect(&m_reframe, &QTimer::timeout, this, [this] {
-        for (int slot = 1; slot <= kPhotoSlotCount; ++slot) {
-            QWidget *w = pictureControl(slot);
-            auto *view = qobject_cast<PhotoView *>(w);
-            const QSize frame = view ? view->frameInDevicePixels() : (w ? w->size() * w->devicePixelRatioF() : QSize());
-            if (!frame.isEmpty() && frame != m_photos->frameSize(slot) && !m_settle.isActive()
-                && !m_photoColumns.isEmpty()) {
-                requestPhotos();
-                return;
-            }
-        }
-    });
-
     buildBrowser();
     buildPlantBox();
+    m_photos = new PlantBoxPhotos(ctx, m_thumbnails, this);
+    m_input = new CatalogueGridInput(ctx, *this, *m_photos);
     connectChain();
-    new PlantEditing(ctx, this); // the editing mode, deleting and duplicating
+    m_editing = new PlantEditing(ctx, this); // the editing mode, deleting and duplicating
+    connect(&ctx.events, &ContextEvents::categoriesChanged, this, [this] { ctx.run([this] { fillCategoryList(); }); });
+    connect(&ctx.events, &ContextEvents::generaChanged, this, [this] { ctx.run([this] { showGenusCount(); }); });
 }
 
-HauptansichtPage::~HauptansichtPage()
-{
-    m_photos->cancel();
-}
+HauptansichtPage::~HauptansichtPage() = default;
 
 QWidget *HauptansichtPage::thumbnail(int index) const { return m_thumbnails[size_t(index)]; }
+
+PlantPhotoSlots &HauptansichtPage::photoSlots() const { return m_photos->currentPlant(); }
+
+ThumbnailLoader &HauptansichtPage::thumbnailLoader() const { return photoServices(ctx).loader(); }
+
+bool HauptansichtPage::photosWaiting() const { return m_photos->waiting(); }
 
 void HauptansichtPage::buildBrowser()
 {
@@ -194,50 +114,48 @@ void HauptansichtPage::buildBrowser()
         }
     };
 
-    GroupBox1 = groupBox("GroupBox1", QStringLiteral("Kategorien"));
+    GroupBox1 = make::groupBox("GroupBox1", QStringLiteral("Kategorien"));
     DBGrid2 = new DataGrid(QStringLiteral("DBGrid2"));
     DBGrid2->bind(t.Tab_Kate_test, {{QStringLiteral("Namen"), {}, 197}}, false);
     DBGrid2->setToolTip(QStringLiteral("Klicken für Kategorieauswahl!"));
-    Label6 = label("Label6");
-    BitBtn41 = smallButton("BitBtn41", QStringLiteral("+"), QStringLiteral("Neue Kategorie anlegen!"));
-    BitBtn40 = smallButton("BitBtn40", QStringLiteral("-"), QStringLiteral("Kategorie Löschen?"));
-    BitBtn42 = smallButton("BitBtn42", QStringLiteral("?"), QStringLiteral("Kategorie ändern!"));
+    Label6 = make::label("Label6");
+    BitBtn41 = make::button("BitBtn41", QStringLiteral("+"), QStringLiteral("Neue Kategorie anlegen!"));
+    BitBtn40 = make::button("BitBtn40", QStringLiteral("-"), QStringLiteral("Kategorie Löschen?"));
+    BitBtn42 = make::button("BitBtn42", QStringLiteral("?"), QStringLiteral("Kategorie ändern!"));
     pickerBox(GroupBox1, {6, 6, 225, 250}, DBGrid2, Label6, {BitBtn41, BitBtn40, BitBtn42});
 
-    GroupBox2 = groupBox("GroupBox2", QStringLiteral("Gattung"));
+    GroupBox2 = make::groupBox("GroupBox2", QStringLiteral("Gattung"));
     DBGrid4 = new DataGrid(QStringLiteral("DBGrid4"));
     DBGrid4->bind(t.Tab_Gattung, {{QStringLiteral("Familie"), {}, 197}}, false);
     DBGrid4->setToolTip(QStringLiteral("Klicken für Gattungsauswahl!  Oder Anfangsbuchstaben eingeben!"));
-    Label75 = label("Label75");
-    BitBtn29 = smallButton("BitBtn29", QStringLiteral("+"), QStringLiteral("Neue Gattung anlegen!"));
-    BitBtn30 = smallButton("BitBtn30", QStringLiteral("-"), QStringLiteral("Gattung Löschen?"));
-    BitBtn7 = smallButton("BitBtn7", QStringLiteral("?"), QStringLiteral("Gattung ändern!"));
+    Label75 = make::label("Label75");
+    BitBtn29 = make::button("BitBtn29", QStringLiteral("+"), QStringLiteral("Neue Gattung anlegen!"));
+    BitBtn30 = make::button("BitBtn30", QStringLiteral("-"), QStringLiteral("Gattung Löschen?"));
+    BitBtn7 = make::button("BitBtn7", QStringLiteral("?"), QStringLiteral("Gattung ändern!"));
     pickerBox(GroupBox2, {237, 6, 225, 250}, DBGrid4, Label75, {BitBtn29, BitBtn30, BitBtn7});
 
-    GroupBox5 = groupBox("GroupBox5", QStringLiteral("Suche nach:"));
+    GroupBox5 = make::groupBox("GroupBox5", QStringLiteral("Suche nach:"));
     page->place(GroupBox5, {6, 262, 456, 58});
     auto *box5 = new DesignLayout(GroupBox5, {456, 58});
-    ComboBox5 = comboBox("ComboBox5",
+    ComboBox5 = make::comboBox("ComboBox5",
                          {QStringLiteral("Namen"), QStringLiteral("Gattung"), QStringLiteral("Art"),
                           QStringLiteral("Variante"), QStringLiteral("Vorkommen"), QStringLiteral("Herkunft"),
                           QStringLiteral("Nr."), QStringLiteral("Mundart"), QStringLiteral("Nummeriert"),
                           QStringLiteral("Beschriftet"), QStringLiteral("Bestand"), QStringLiteral("Bemerkung"),
                           QStringLiteral("Standort Sommer"), QStringLiteral("Standort Winter")});
     box5->place(ComboBox5, {8, 24, 136, 24});
-    Edit33 = new QLineEdit;
-    Edit33->setObjectName(QStringLiteral("Edit33"));
-    Edit33->setToolTip(
-        QStringLiteral("Anfangsbuchstaben für die Suche eingeben! Mit * beginnend suche nach Teil des Wortes!"));
+    Edit33 = make::lineEdit(
+        "Edit33", QStringLiteral("Anfangsbuchstaben für die Suche eingeben! Mit * beginnend suche nach Teil des Wortes!"));
     Edit33->setMouseTracking(true);
     box5->place(Edit33, {150, 24, 150, 24});
-    ComboBox6 = comboBox("ComboBox6", {QStringLiteral("Ja"), QStringLiteral("Nein")});
+    ComboBox6 = make::comboBox("ComboBox6", {QStringLiteral("Ja"), QStringLiteral("Nein")});
     ComboBox6->hide();
     box5->place(ComboBox6, {150, 24, 150, 24});
-    box5->place(label("Label8", QStringLiteral("Sortieren:")), {308, 27, 60, 20});
-    ComboBox8 = comboBox("ComboBox8", {QStringLiteral("A - Z"), QStringLiteral("nach Nummern"), QString()});
+    box5->place(make::label("Label8", QStringLiteral("Sortieren:")), {308, 27, 60, 20});
+    ComboBox8 = make::comboBox("ComboBox8", {QStringLiteral("A - Z"), QStringLiteral("nach Nummern"), QString()});
     box5->place(ComboBox8, {366, 24, 82, 24});
 
-    GroupBox3 = groupBox("GroupBox3", QStringLiteral("Pflanzenliste"));
+    GroupBox3 = make::groupBox("GroupBox3", QStringLiteral("Pflanzenliste"));
     page->place(GroupBox3, {6, 326, 456, 320});
     auto *box3 = new DesignLayout(GroupBox3, {456, 320});
     DBGrid1 = new DataGrid(QStringLiteral("DBGrid1"));
@@ -247,7 +165,9 @@ void HauptansichtPage::buildBrowser()
                    {QStringLiteral("Mundart"), {}, 128}});
     DBGrid1->setToolTip(QStringLiteral("Rechte Maustaste für Listeneintrag!"));
     box3->place(DBGrid1, {8, 20, 440, 270});
-    Label16 = label("Label16");
+    // The name column takes what room the grid has, so that "Mundart" is never cut off.
+    DBGrid1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    Label16 = make::label("Label16");
     box3->place(Label16, {8, 294, 300, 20});
 
     BitBtn20 = new QPushButton(QStringLiteral("Druckansicht"));
@@ -271,27 +191,18 @@ void HauptansichtPage::buildBrowser()
     connect(ComboBox5, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox5Change(); }); });
     connect(ComboBox6, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox6Change(); }); });
     connect(ComboBox8, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox8Change(); }); });
-    connect(DBGrid2, &QAbstractItemView::clicked, this, [this] { runGuarded(&HauptansichtPage::Kategoriezeigen); });
-    connect(DBGrid4, &QAbstractItemView::clicked, this, [this] { runGuarded(&HauptansichtPage::Gattungzeigen); });
     connect(BitBtn41, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn41Click(); }); });
     connect(BitBtn40, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn40Click(); }); });
     connect(BitBtn42, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn42Click(); }); });
     connect(BitBtn29, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn29Click(); }); });
     connect(BitBtn30, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn30Click(); }); });
     connect(BitBtn7, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn7Click(); }); });
-
-    for (DataGrid *grid : {DBGrid2, DBGrid4, DBGrid1}) {
-        grid->installEventFilter(this);
-        grid->viewport()->installEventFilter(this);
-        grid->viewport()->setMouseTracking(true);
-    }
-    Edit33->installEventFilter(this);
 }
 
 void HauptansichtPage::buildPlantBox()
 {
     DesignLayout *page = design();
-    GroupBox4 = groupBox("GroupBox4", QStringLiteral("Pflanze"));
+    GroupBox4 = make::groupBox("GroupBox4", QStringLiteral("Pflanze"));
     page->place(GroupBox4, kPlantBoxDesign, AnchorAll);
     auto *box = new DesignLayout(GroupBox4, kPlantBoxDesign.size());
 
@@ -328,7 +239,7 @@ void HauptansichtPage::buildPlantBox()
         return b;
     };
 
-    Label125 = label("Label125");
+    Label125 = make::label("Label125");
     QFont bold = Label125->font();
     bold.setBold(true);
     Label125->setFont(bold);
@@ -373,35 +284,35 @@ void HauptansichtPage::buildPlantBox()
     box->place(Edit14, {kLeftCaption + 116, row(9), kRightCaption - 10 - kLeftCaption - 116, kHeight});
     Edit27 = right("Edit27", QStringLiteral("Winter:"), 9);
 
-    ComboBox2 = comboBox("ComboBox2");
+    ComboBox2 = make::comboBox("ComboBox2");
     ComboBox2->hide();
     box->place(ComboBox2, {kRightField, row(0), kRight - kRightField, kHeight});
-    CheckBox1 = new QCheckBox(QStringLiteral("Nummeriert:"));
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1 = make::checkBox("CheckBox1", QStringLiteral("Nummeriert:"));
     CheckBox1->setLayoutDirection(Qt::RightToLeft);
     CheckBox1->setEnabled(false);
-    box->place(CheckBox1, {24, 620, 110, 22});
-    CheckBox2 = new QCheckBox(QStringLiteral("Beschriftet:"));
-    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    // The row under the photos keeps its distance from the box's bottom, so the photos can grow.
+    constexpr int bottomRow = AnchorLeft | AnchorBottom;
+    box->place(CheckBox1, {24, 620, 110, 22}, bottomRow);
+    CheckBox2 = make::checkBox("CheckBox2", QStringLiteral("Beschriftet:"));
     CheckBox2->setLayoutDirection(Qt::RightToLeft);
     CheckBox2->setEnabled(false);
-    box->place(CheckBox2, {150, 620, 110, 22});
-    box->place(label("Label76", QStringLiteral("Bild für Listendruck:")), {280, 621, 130, 20});
-    ComboBox7 = comboBox("ComboBox7",
+    box->place(CheckBox2, {150, 620, 110, 22}, bottomRow);
+    box->place(make::label("Label76", QStringLiteral("Bild für Listendruck:")), {280, 621, 130, 20}, bottomRow);
+    ComboBox7 = make::comboBox("ComboBox7",
                          {QStringLiteral("Bild1"), QStringLiteral("Bild2"), QStringLiteral("Bild3"),
                           QStringLiteral("Bild4"), QStringLiteral("Bild5"), QStringLiteral("Bild6")});
     ComboBox7->setEnabled(false);
-    box->place(ComboBox7, {412, 618, 100, 24});
+    box->place(ComboBox7, {412, 618, 100, 24}, bottomRow);
     connect(ComboBox7, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox7Change(); }); });
 
-    // The thumbnails are placed by the main window's layout rule, not by the box's layout.
+    // The thumbnails are placed by their layout rule, not by the box's layout.
     for (size_t i = 0; i < m_thumbnails.size(); ++i) {
         const PhotoSlot &slot = photoSlot(int(i) + 1);
         auto *view = new PhotoView(QLatin1String(slot.imageName), slot.fit, GroupBox4);
         view->setGeometry(kThumbnailDesign[i]);
-        connect(view, &PhotoView::resized, &m_reframe, qOverload<>(&QTimer::start));
         m_thumbnails[i] = view;
     }
+    GroupBox4->installEventFilter(this);
     // The three placeholders, kept as hidden pictures of the window.
     const std::pair<const char *, Placeholder> placeholders[] = {
         {"Image14", Placeholder::OwnPhoto}, {"Image10", Placeholder::ForeignPhoto}, {"Image12", Placeholder::PhotoMissing}};
@@ -427,33 +338,133 @@ void HauptansichtPage::connectChain()
 {
     DataTables &t = ctx.tables;
     connect(&t.Tab_Kate_test, &Dataset::afterScroll, this, [this] {
-        chainStepDone();
+        m_input->chainStepDone();
         ctx.run([this] { Kategoriezeigen(); });
     });
     connect(&t.Tab_Gattung, &Dataset::afterScroll, this, [this] {
-        chainStepDone();
+        m_input->chainStepDone();
         ctx.run([this] { Gattungzeigen(); });
     });
     connect(&t.Tab_Pflanzen_test, &Dataset::afterScroll, this, [this] {
-        chainStepDone();
+        m_input->chainStepDone();
         ctx.run([this] { Pflanzezeigen(); });
     });
 }
 
-// Click, key release and mouse release of a grid each show its row again; when the press already
-// moved the cursor, the after-scroll notification has shown it, and once is enough.
-void HauptansichtPage::runGuarded(void (HauptansichtPage::*handler)())
+// ---------------------------------------------------------------------------------------------
+// Start-up, activation, the thumbnails' layout
+
+void HauptansichtPage::prepareAtStart()
 {
-    if (m_chainRuns != m_chainRunsAtPress)
-        return;
-    ++m_chainRuns;
-    ctx.run([this, handler] { (this->*handler)(); });
+    DataTables &t = ctx.tables;
+    SharedState &s = ctx.state;
+    Table &categories = t.Tab_Kate_test;
+    Table &plants = t.Tab_Pflanzen_test;
+    Table &genera = t.Tab_Gattung;
+    {
+        ScrollGuard guard{&categories};
+        categories.setIndexFieldNames(QStringLiteral("Namen"));
+        emit ctx.events.categoriesChanged(); // every category list, this page's included
+        categories.first();
+        s.SavedCategoryId = int(categories.integer(QStringLiteral("ID")));
+    }
+    {
+        ScrollGuard guard{&plants};
+        plants.setIndexFieldNames(QStringLiteral("Namen"));
+        plants.first();
+    }
+    Label16->setText(CountText::found(plants.recordCount()));
+    Label6->setText(CountText::found(categories.recordCount()));
+    s.CurrentCategoryId = int(categories.integer(QStringLiteral("ID")));
+    genera.setIndexFieldNames(QStringLiteral("Familie"));
+    genera.first();
+    s.CurrentGenusId = int(genera.integer(QStringLiteral("ID")));
+    s.CurrentPlantId = int(plants.integer(QStringLiteral("ID")));
 }
 
-QWidget *HauptansichtPage::mainControl(const QString &name) const
+void HauptansichtPage::resynchronise()
 {
-    QWidget *main = ctx.frame ? ctx.frame->mainWindow() : window();
-    return main ? main->findChild<QWidget *>(name) : nullptr;
+    DataTables &t = ctx.tables;
+    SharedState &s = ctx.state;
+    ScrollGuard guard{&t.Tab_Pflanzen_test, &t.Tab_Kate_test, &t.Tab_Gattung};
+    t.Tab_Pflanzen_test.open();
+    t.Tab_Kate_test.open();
+    t.Tab_Gattung.open();
+    t.Tab_Gattung.setIndexFieldNames(QStringLiteral("Familie"));
+    Label16->setText(CountText::found(t.Tab_Pflanzen_test.recordCount()));
+    Label6->setText(QString::number(t.Tab_Kate_test.recordCount()) + QStringLiteral(" Kategorien"));
+    const int genera = t.Tab_Gattung.recordCount();
+    Label75->setText(QString::number(genera - 1) + (genera == 2 ? QStringLiteral(" Gattung ") : QStringLiteral(" Gattungen")));
+    t.Tab_Kate_test.locate(QStringLiteral("ID"), s.CurrentCategoryId);
+    t.Tab_Gattung.locate(QStringLiteral("ID"), s.CurrentGenusId);
+    t.Tab_Pflanzen_test.locate(QStringLiteral("ID"), s.CurrentPlantId);
+}
+
+// The baselines are the design geometry; recording them again on a later run of the start-up
+// (after a colour change, possibly in a larger window) changes nothing.
+void HauptansichtPage::recordThumbnailBaseline()
+{
+    m_baseline.box = kPlantBoxDesign;
+    m_baseline.thumbnails = kThumbnailDesign;
+}
+
+void HauptansichtPage::layoutThumbnails()
+{
+    if (!m_baseline.valid())
+        return;
+    const ThumbnailLayout::Thumbnails rects = ThumbnailLayout::layout(m_baseline, GroupBox4->size());
+    for (size_t i = 0; i < rects.size(); ++i)
+        m_thumbnails[i]->setGeometry(rects[i]);
+}
+
+// The category list of the plant box's editing mode, from the categories in their order.
+void HauptansichtPage::fillCategoryList()
+{
+    ComboBox2->clear();
+    ComboBox2->addItems(SuggestionLists::categoryNames(ctx.tables.Tab_Kate_test));
+    if (ComboBox2->count() > 0)
+        ComboBox2->setCurrentIndex(0);
+}
+
+void HauptansichtPage::showGenusCount()
+{
+    Table &genera = ctx.tables.Tab_Gattung;
+    if (!genera.active())
+        return;
+    const int count = genera.recordCount();
+    Label75->setText(QString::number(count - 1) + (count == 2 ? QStringLiteral(" Gattung") : QStringLiteral(" Gattungen")));
+}
+
+// ---------------------------------------------------------------------------------------------
+// What others ask of the catalogue
+
+QString HauptansichtPage::plantSortColumn() const
+{
+    if (ComboBox8->currentText() == QLatin1String("A - Z"))
+        return QStringLiteral("Namen");
+    if (ComboBox8->currentText() == QLatin1String("nach Nummern"))
+        return QStringLiteral("Nr");
+    return QString();
+}
+
+void HauptansichtPage::applySortChoice()
+{
+    const QString column = plantSortColumn();
+    if (!column.isEmpty())
+        ctx.tables.Tab_Pflanzen_test.setIndexFieldNames(column);
+}
+
+bool HauptansichtPage::editingPlant() const { return m_editing->editing(); }
+
+void HauptansichtPage::setPendingPlantNumber(int number)
+{
+    Tag::set(Edit46, 1);
+    Edit46->setText(QString::number(number));
+}
+
+void HauptansichtPage::refreshPlantCount()
+{
+    Label16->setText(CountText::found(ctx.tables.Tab_Pflanzen_test.recordCount()));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -512,12 +523,8 @@ void HauptansichtPage::Gattungzeigen()
     if (k == kAll && g == kAll)
         plants.setFiltered(false);
 
-    const int genera = t.Tab_Gattung.recordCount();
-    Label75->setText(QString::number(genera - 1)
-                     + (genera == 2 ? QStringLiteral(" Gattung") : QStringLiteral(" Gattungen")));
-    const int count = plants.recordCount();
-    Label16->setText(QString::number(count)
-                     + (count == 1 ? QStringLiteral(" Eintrag gefunden!") : QStringLiteral(" Einträge gefunden!")));
+    showGenusCount();
+    Label16->setText(CountText::found(plants.recordCount(), CountText::Number::SingularForOne));
     s.CurrentGenusId = int(t.Tab_Gattung.integer(QStringLiteral("ID")));
     guard.release();
     Pflanzezeigen();
@@ -545,13 +552,13 @@ void HauptansichtPage::Pflanzezeigen()
     diary.setFiltered(false);
 
     // While a plant is being duplicated, the fields hold what is being copied.
-    QWidget *duplicate = mainControl(QStringLiteral("BitBtn22"));
-    if (!duplicate || Tag::of(duplicate) != 1) {
+    if (!m_editing || !m_editing->duplicating()) {
         Label125->setText(plants.text(QStringLiteral("Nr")));
         if (Tag::of(Edit46) == 0)
             Edit46->setText(plants.text(QStringLiteral("Nr")));
         fillFields();
         showPhotos();
+        emit ctx.events.plantShown();
     }
     s.CurrentPlantId = int(plants.integer(QStringLiteral("ID")));
 }
@@ -559,7 +566,6 @@ void HauptansichtPage::Pflanzezeigen()
 void HauptansichtPage::fillFields()
 {
     const Table &plants = ctx.tables.Tab_Pflanzen_test;
-    auto text = [&](const char *column) { return plants.text(QLatin1String(column)); };
     const std::pair<QLineEdit *, const char *> fields[] = {
         {Edit16, "Kategorie"}, {Edit15, "Namen"},     {Edit34, "Familie"}, {Edit4, "Art"},
         {Edit30, "Variante"},  {Edit8, "Bezeichnung"}, {Edit25, "Vorkommen"}, {Edit49, "Feldnummer"},
@@ -567,71 +573,13 @@ void HauptansichtPage::fillFields()
         {Edit13, "Blüte"},     {Edit10, "Töpfe"},     {Edit24, "Bestand"},  {Edit14, "Sommer"},
         {Edit27, "Winter"},
     };
-    for (const auto &[field, column] : fields)
-        setControlText(field, plants.text(QString::fromUtf8(column)));
-    CheckBox1->setChecked(text("Nummeriert") == QLatin1String("Ja"));
-    CheckBox2->setChecked(text("Beschriftet") == QLatin1String("Ja"));
-    ComboBox7->setCurrentIndex(ComboBox7->findText(text("FotoListe")));
-
-    // The details page and the diary page show what exists of their controls.
-    const std::pair<const char *, const char *> elsewhere[] = {
-        {"Memo3", "Beschreibung"}, {"Memo4", "Pflege"},   {"Memo5", "Vermehrung"}, {"Memo1", "Düngung"},
-        {"Memo6", "Boden"},        {"Edit54", "Webseite1"}, {"Edit55", "Webseite2"}, {"Edit56", "Webseite3"},
-        {"Label52", "Namen"},      {"Label53", "Namen"},    {"Label68", "Namen"},    {"Label69", "Namen"},
-    };
-    for (const auto &[name, column] : elsewhere)
-        if (QWidget *w = mainControl(QLatin1String(name)))
-            setControlText(w, plants.text(QString::fromUtf8(column)));
-}
-
-// ---------------------------------------------------------------------------------------------
-// Photos
-
-QWidget *HauptansichtPage::pictureControl(int slot)
-{
-    if (slot >= 1 && slot <= 6)
-        return m_thumbnails[size_t(slot - 1)];
-    if (slot != kLiteratureSlot)
-        return nullptr;
-    if (m_image9)
-        return m_image9;
-    // The literature photo stands in the details page's frame "Literaturfoto :".
-    QWidget *w = mainControl(QStringLiteral("Image9"));
-    if (!w) {
-        auto *box = qobject_cast<QGroupBox *>(mainControl(QStringLiteral("GroupBox9")));
-        auto *frame = box ? qobject_cast<DesignLayout *>(box->layout()) : nullptr;
-        if (!frame)
-            return nullptr;
-        auto *view = new PhotoView(QStringLiteral("Image9"), photoSlot(kLiteratureSlot).fit);
-        const QSize d = frame->designSize();
-        const QRect design(8, 22, d.width() - 16, d.height() - 30);
-        frame->place(view, design, AnchorAll);
-        view->setGeometry(design); // until the details page is first laid out
-        w = view;
+    for (const auto &[field, column] : fields) {
+        field->setText(plants.text(QString::fromUtf8(column)));
+        field->setCursorPosition(0);
     }
-    // Its size is known once the details page is laid out; the photo is then fetched anew.
-    w->setProperty("vindelWatched", true);
-    w->installEventFilter(this);
-    m_image9 = w;
-    return w;
-}
-
-void HauptansichtPage::applyPicture(int slot, const QImage &picture, SlotState state)
-{
-    QWidget *w = pictureControl(slot);
-    if (auto *view = qobject_cast<PhotoView *>(w)) {
-        view->setPicture(picture, state);
-    } else if (auto *l = qobject_cast<QLabel *>(w)) {
-        if (picture.isNull()) {
-            l->clear();
-        } else {
-            const QRect r = displayRect(picture.size(), l->contentsRect().size(), photoSlot(slot).fit);
-            l->setPixmap(QPixmap::fromImage(picture.size() == r.size()
-                                                ? picture
-                                                : picture.scaled(r.size(), Qt::IgnoreAspectRatio,
-                                                                 Qt::SmoothTransformation)));
-        }
-    }
+    CheckBox1->setChecked(plants.text(QStringLiteral("Nummeriert")) == QLatin1String("Ja"));
+    CheckBox2->setChecked(plants.text(QStringLiteral("Beschriftet")) == QLatin1String("Ja"));
+    ComboBox7->setCurrentIndex(ComboBox7->findText(plants.text(QStringLiteral("FotoListe"))));
 }
 
 void HauptansichtPage::showPhotos()
@@ -644,64 +592,7 @@ void HauptansichtPage::showPhotos()
         if (!value.isEmpty())
             ctx.state.CurrentPhotoPath = ctx.state.PhotoDir + value;
     }
-    const QString folder = ctx.state.PhotoDir;
-    const bool samePlant = columns == m_photoColumns && folder == m_photoFolder;
-    if (samePlant && m_settle.isActive())
-        return; // still waiting for the list to rest
-    bool rapid = false;
-    if (!samePlant) {
-        rapid = m_keyRepeating || (m_lastPlantChange.isValid() && m_lastPlantChange.elapsed() < kSettleMs);
-        m_lastPlantChange.start();
-    }
-    m_photoColumns = columns;
-    m_photoFolder = folder;
-    if (rapid && !m_photos->isSynchronous() && !allPhotosAtHand(columns)) {
-        // Moving on quickly (a key held down): nothing is decoded for plants passed by.
-        m_photos->cancel();
-        for (int slot = 1; slot <= kPhotoSlotCount; ++slot)
-            applyPicture(slot, QImage(), SlotState::Loading);
-        m_settle.start();
-        return;
-    }
-    m_settle.stop();
-    requestPhotos();
-}
-
-void HauptansichtPage::requestPhotos()
-{
-    m_settle.stop();
-    for (int slot = 1; slot <= kPhotoSlotCount; ++slot) {
-        QWidget *w = pictureControl(slot);
-        QSize frame;
-        if (auto *view = qobject_cast<PhotoView *>(w))
-            frame = view->frameInDevicePixels();
-        else if (w)
-            frame = w->size() * w->devicePixelRatioF();
-        if (slot == kLiteratureSlot && (frame.width() < 32 || frame.height() < 32))
-            frame = kLiteratureFallbackFrame;
-        m_photos->setFrameSize(slot, frame);
-    }
-    m_photos->showPlant(PhotoStore(m_photoFolder), m_photoColumns);
-}
-
-// Every photo of the plant can be shown without decoding: empty, missing, or in the cache.
-bool HauptansichtPage::allPhotosAtHand(const QStringList &columns) const
-{
-    const PhotoStore store(ctx.state.PhotoDir);
-    for (int i = 0; i < columns.size() && i < kPhotoSlotCount; ++i) {
-        if (columns[i].isEmpty())
-            continue;
-        const auto path = store.resolve(columns[i]);
-        if (!path)
-            continue;
-        const FileStamp stamp = stampFile(*path);
-        if (!stamp.exists)
-            continue;
-        const PhotoSlot &slot = vindel::photoSlots()[size_t(i)];
-        if (!m_loader->cache().find(ThumbnailKey{*path, stamp, m_photos->frameSize(slot.number), slot.fit}))
-            return false;
-    }
-    return true;
+    m_photos->show(columns);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -714,22 +605,9 @@ void HauptansichtPage::Edit33Change()
     Table &plants = t.Tab_Pflanzen_test;
     Table &categories = t.Tab_Kate_test;
     const QString field = ComboBox5->currentText();
-    const QString text = Edit33->text();
-    const bool searching = !text.isEmpty() && text != QLatin1String("*");
-
-    // A number search takes whole numbers only; the rewritten text searches again.
-    if (field == QLatin1String("Nr.") && searching) {
-        bool ok = false;
-        int n = text.toInt(&ok);
-        if (!ok)
-            n = 1;
-        if (QString::number(n) != text) {
-            Edit33->setText(QString::number(n));
-            return;
-        }
-    }
-    if (field == QLatin1String("Nummeriert") && text != QLatin1String("Ja")) {
-        Edit33->setText(QStringLiteral("Ja"));
+    // A text the field does not take is rewritten; the rewritten text searches again.
+    if (const auto corrected = CatalogueSearch::correctedText(field, Edit33->text())) {
+        Edit33->setText(*corrected);
         return;
     }
 
@@ -743,44 +621,18 @@ void HauptansichtPage::Edit33Change()
 
     const QString k = categories.text(QStringLiteral("Namen"));
     const QString g = t.Tab_Gattung.active() ? t.Tab_Gattung.text(QStringLiteral("Familie")) : QString();
-    const QString column = searchColumn(field);
-    const QString like = QStringLiteral(" LIKE ");
-
-    QString filter;
-    if (text != QLatin1String("*"))
-        filter = k == kAll ? QStringLiteral("(Kategorie LIKE '*')") : clause(QStringLiteral("Kategorie"), like, k + u'*');
-    const QString genusClause =
-        g == kAll ? QStringLiteral("(Familie LIKE '*')") : clause(QStringLiteral("Familie"), like, g + u'*');
-    if (searching) {
-        const QString search = clause(column, QStringLiteral("  LIKE "), text + u'*');
-        filter = g != kAll ? filter + QStringLiteral(" AND ") + genusClause + QStringLiteral(" AND ") + search
-                           : filter + QStringLiteral(" AND ") + search;
-    }
-    if (k == kAll) {
-        if (searching) {
-            filter = clause(column, like, text + u'*');
-        } else {
-            // Everything: no filter, the plant box keeps what it shows.
-            Label16->setText(QString::number(plants.recordCount()) + QStringLiteral(" Einträge gefunden!"));
-            plants.setIndexFieldNames(QStringLiteral("Namen"));
-            return;
-        }
-    }
-    if (field == QLatin1String("Nr.") && searching)
-        filter = k == kAll ? clause(QStringLiteral("Nr"), QStringLiteral("  LIKE "), text)
-                           : clause(QStringLiteral("Kategorie"), like, k) + QStringLiteral(" AND ")
-                                 + clause(QStringLiteral("Nr"), QStringLiteral("  LIKE "), text);
-    if (field == QLatin1String("Gattung") && text == QLatin1String(" "))
-        filter = QStringLiteral("(Familie LIKE ' ')");
-
-    plants.setFilter(filter);
-    plants.setFiltered(true);
-    Label16->setText(QString::number(plants.recordCount()) + QStringLiteral(" Einträge gefunden!"));
-    Label6->setText(QString::number(categories.recordCount()) + QStringLiteral(" Einträge gefunden!"));
-    if (ComboBox8->currentText() == QLatin1String("A - Z"))
+    const std::optional<QString> filter = CatalogueSearch::plantFilter(k, g, field, Edit33->text());
+    if (!filter) {
+        // Everything: no filter, the plant box keeps what it shows.
+        Label16->setText(CountText::found(plants.recordCount()));
         plants.setIndexFieldNames(QStringLiteral("Namen"));
-    else if (ComboBox8->currentText() == QLatin1String("nach Nummern"))
-        plants.setIndexFieldNames(QStringLiteral("Nr"));
+        return;
+    }
+    plants.setFilter(*filter);
+    plants.setFiltered(true);
+    Label16->setText(CountText::found(plants.recordCount()));
+    Label6->setText(CountText::found(categories.recordCount()));
+    applySortChoice();
     plants.first();
     guard.release();
     Pflanzezeigen();
@@ -806,16 +658,11 @@ void HauptansichtPage::ComboBox6Change()
     Table &plants = t.Tab_Pflanzen_test;
     plants.open();
     plants.setFiltered(false);
-    const QString k = t.Tab_Kate_test.text(QStringLiteral("Namen"));
-    const QString categoryClause = k == kAll ? QStringLiteral("(Kategorie LIKE '*')")
-                                             : clause(QStringLiteral("Kategorie"), QStringLiteral(" LIKE "), k + u'*');
-    const QString column =
-        ComboBox5->currentText() == QLatin1String("Beschriftet") ? QStringLiteral("Beschriftet") : QStringLiteral("Nummeriert");
-    plants.setFilter(categoryClause + QStringLiteral(" AND ")
-                     + clause(column, QStringLiteral(" LIKE "), ComboBox6->currentText()));
+    plants.setFilter(CatalogueSearch::yesNoFilter(t.Tab_Kate_test.text(QStringLiteral("Namen")), ComboBox5->currentText(),
+                                                  ComboBox6->currentText()));
     plants.setFiltered(true);
-    Label16->setText(QString::number(plants.recordCount()) + QStringLiteral(" Einträge gefunden!"));
-    Label6->setText(QString::number(t.Tab_Kate_test.recordCount()) + QStringLiteral(" Einträge gefunden!"));
+    Label16->setText(CountText::found(plants.recordCount()));
+    Label6->setText(CountText::found(t.Tab_Kate_test.recordCount()));
     plants.setIndexFieldNames(QStringLiteral("Namen"));
 }
 
@@ -823,10 +670,7 @@ void HauptansichtPage::ComboBox8Change()
 {
     Table &plants = ctx.tables.Tab_Pflanzen_test;
     plants.open();
-    if (ComboBox8->currentText() == QLatin1String("A - Z"))
-        plants.setIndexFieldNames(QStringLiteral("Namen"));
-    else if (ComboBox8->currentText() == QLatin1String("nach Nummern"))
-        plants.setIndexFieldNames(QStringLiteral("Nr"));
+    applySortChoice();
     // Unguarded, moving to the first plant shows it and makes it the current one.
     plants.first();
     plants.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
@@ -858,122 +702,13 @@ void HauptansichtPage::typeAhead(DataGrid *grid, const QString &typed)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Mouse and keys
-
-void HauptansichtPage::hoverGrid(DataGrid *grid)
-{
-    for (DataGrid *g : {DBGrid2, DBGrid4, DBGrid1}) {
-        const bool hovered = g == grid;
-        if (g->property("vindelHovered").toBool() == hovered)
-            continue;
-        g->setProperty("vindelHovered", hovered);
-        QPalette p = g->palette();
-        p.setColor(QPalette::Base, hovered ? fromWinColour(kHoverColour) : QPalette().color(QPalette::Base));
-        g->setPalette(p);
-    }
-    grid->setFocus(Qt::MouseFocusReason);
-}
+// The plant box's own mouse events
 
 bool HauptansichtPage::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::Resize && watched->property("vindelWatched").toBool()) {
-        m_reframe.start();
-        return false;
-    }
-    DataGrid *grid = nullptr;
-    bool onViewport = false;
-    for (DataGrid *g : {DBGrid2, DBGrid4, DBGrid1}) {
-        if (watched == g)
-            grid = g;
-        else if (watched == g->viewport())
-            grid = g, onViewport = true;
-    }
-    SharedState &s = ctx.state;
-
-    if (grid && onViewport) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        switch (type) {
-        case QEvent::MouseMove:
-            hoverGrid(grid);
-            if (grid != DBGrid4)
-                s.TypeAheadText.clear();
-            break;
-        case QEvent::MouseButtonPress:
-            m_chainRunsAtPress = m_chainRuns;
-            if (grid == DBGrid1)
-                s.TypeAheadText.clear();
-            if (grid == DBGrid1 && mouse->button() == Qt::RightButton) {
-                const QModelIndex index = DBGrid1->indexAt(mouse->position().toPoint());
-                ctx.run([&] {
-                    if (index.isValid())
-                        ctx.tables.Tab_Pflanzen_test.moveTo(index.row());
-                    if (m_chainRuns == m_chainRunsAtPress)
-                        Pflanzezeigen();
-                });
-                openListMenu(mouse->globalPosition().toPoint());
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (grid == DBGrid1) {
-                s.TypeAheadText.clear();
-                if (mouse->button() == Qt::RightButton)
-                    return true; // the press opened the menu
-            } else if (grid == DBGrid4) {
-                s.TypeAheadText.clear();
-            } else if (mouse->button() == Qt::LeftButton) {
-                // The release ends the click; clicked() follows and must not show the row again.
-                runGuarded(&HauptansichtPage::Kategoriezeigen);
-            }
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-    if (grid) {
-        switch (type) {
-        case QEvent::KeyPress: {
-            auto *key = static_cast<QKeyEvent *>(event);
-            m_chainRunsAtPress = m_chainRuns;
-            // A held key passes plants by; their photos are not fetched (see showPhotos).
-            if (key->isAutoRepeat())
-                m_keyRepeating = true;
-            const QString typed = key->text();
-            const bool printable = !typed.isEmpty() && typed.at(0).isPrint()
-                                   && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-            if (printable && (grid == DBGrid4 || grid == DBGrid1)) {
-                ctx.run([&] { typeAhead(grid, typed); });
-                return true;
-            }
-            break;
-        }
-        case QEvent::KeyRelease:
-            if (!static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
-                // The key is up: the plant the list stopped on gets its photos at once.
-                if (m_keyRepeating) {
-                    m_keyRepeating = false;
-                    if (m_settle.isActive())
-                        requestPhotos();
-                }
-                if (grid == DBGrid2)
-                    runGuarded(&HauptansichtPage::Kategoriezeigen);
-                else if (grid == DBGrid4)
-                    runGuarded(&HauptansichtPage::Gattungzeigen);
-            }
-            break;
-        case QEvent::FocusOut:
-            if (grid != DBGrid2)
-                s.TypeAheadText.clear();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-    if (watched == Edit33 && type == QEvent::MouseMove) {
-        Edit33->setFocus(Qt::MouseFocusReason);
+    if (watched == GroupBox4 && type == QEvent::Resize) {
+        layoutThumbnails();
     } else if (watched == Edit15 && type == QEvent::MouseButtonPress
                && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
         ctx.run([this] { Pflanzezeigen(); });
@@ -1045,7 +780,7 @@ void HauptansichtPage::TabSheet1Show()
         t.Tab_Gattung.locate(QStringLiteral("ID"), ctx.state.CurrentGenusId);
         t.Tab_Pflanzen_test.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
     }
-    Label16->setText(QString::number(t.Tab_Pflanzen_test.recordCount()) + QStringLiteral(" Einträge gefunden!"));
+    refreshPlantCount();
 }
 
 void HauptansichtPage::TabSheet1Exit()

@@ -1,13 +1,9 @@
 #pragma once
 
+#include "app/CatalogueOperations.h"
 #include "app/Page.h"
-#include "app/ThumbnailLayout.h"
-#include "photos/PhotoSlots.h"
+#include "catalogue/ThumbnailLayout.h"
 
-#include <QElapsedTimer>
-#include <QPointer>
-#include <QStringList>
-#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -18,21 +14,22 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QAction;
 class QPushButton;
 class QToolButton;
 
 namespace vindel {
 
+class CatalogueGridInput;
 class DataGrid;
 class PhotoView;
+class PlantBoxPhotos;
+class PlantEditing;
 class PlantPhotoSlots;
 class ThumbnailLoader;
-class Table;
 
 // The main view: the catalogue browser on the left (categories, genera, plants, search), the plant
 // box "Pflanze" on the right with the current plant's fields and thumbnails.
-class HauptansichtPage : public Page {
+class HauptansichtPage : public Page, public CatalogueOperations {
     Q_OBJECT
 public:
     explicit HauptansichtPage(AppContext &context);
@@ -44,10 +41,26 @@ public:
     static const QRect kPlantBoxDesign;
     QWidget *thumbnail(int index) const;
 
+    // What the start-up and the main window's activation do to the catalogue.
+    // Start-up: the category lists, the first rows of the three cursors and the counts.
+    void prepareAtStart();
+    // Activation: the three cursors reopened on the rows of the shared state, the counts again.
+    void resynchronise();
+    // The thumbnails follow the plant box's size (once the start-up recorded the design).
+    void recordThumbnailBaseline();
+    void layoutThumbnails();
+    const ThumbnailLayout::Baseline &thumbnailBaseline() const { return m_baseline; }
+
     // The display chain.
-    void Kategoriezeigen();
-    void Gattungzeigen();
-    void Pflanzezeigen();
+    void Kategoriezeigen() override;
+    void Gattungzeigen() override;
+    void Pflanzezeigen() override;
+
+    // CatalogueOperations
+    QString plantSortColumn() const override;
+    bool editingPlant() const override;
+    void setPendingPlantNumber(int number) override;
+    void refreshPlantCount() override;
 
     // Handlers of the browser.
     void Edit33Change();     // search
@@ -70,8 +83,6 @@ public:
     void BitBtn29Click(); // + genus
     void BitBtn30Click(); // - genus
     void BitBtn7Click();  // ? genus
-    // The category lists of the new-plant page (ComboBox1) and of this page (ComboBox2).
-    void rebuildCategoryLists();
 
     void TabSheet1Show();
     void TabSheet1Exit();
@@ -79,13 +90,10 @@ public:
     void pageLeft() override { TabSheet1Exit(); }
 
     // The photos of the plant on show (slots 1 to 7) and the loader behind them.
-    PlantPhotoSlots &photoSlots() const { return *m_photos; }
-    ThumbnailLoader &thumbnailLoader() const { return *m_loader; }
-    // Photos of a plant met while the user moves quickly through the list (a key held down, the
-    // wheel turned fast) wait until the key is released or the list rests this long, unless they
-    // are in the cache.
+    PlantPhotoSlots &photoSlots() const;
+    ThumbnailLoader &thumbnailLoader() const;
     static constexpr int kSettleMs = 90;
-    bool photosWaiting() const { return m_settle.isActive(); }
+    bool photosWaiting() const;
 
     QGroupBox *GroupBox1; // "Kategorien"
     QGroupBox *GroupBox2; // "Gattung"
@@ -102,7 +110,7 @@ public:
     QLineEdit *Edit33;
     QComboBox *ComboBox6;
     QComboBox *ComboBox8;
-    QComboBox *ComboBox2; // category list kept in step with the new-plant page
+    QComboBox *ComboBox2; // category list of the plant box's editing mode
     QComboBox *ComboBox7;
     QCheckBox *CheckBox1;
     QCheckBox *CheckBox2;
@@ -144,27 +152,15 @@ private:
     void connectChain();
     void fillFields();
     void showPhotos();
-    void requestPhotos();
-    void applyPicture(int slot, const QImage &picture, SlotState state);
-    QWidget *pictureControl(int slot);
-    bool allPhotosAtHand(const QStringList &columns) const;
-    void hoverGrid(DataGrid *grid);
-    QWidget *mainControl(const QString &name) const;
-    void runGuarded(void (HauptansichtPage::*handler)());
-    void chainStepDone() { ++m_chainRuns; }
+    void fillCategoryList();
+    void showGenusCount();
+    void applySortChoice();
 
     std::array<PhotoView *, 6> m_thumbnails{};
-    QPointer<QWidget> m_image9;
-    std::shared_ptr<ThumbnailLoader> m_loader;
-    std::unique_ptr<PlantPhotoSlots> m_photos;
-    QStringList m_photoColumns; // Bild1 ... Bild7 of the plant on show
-    QString m_photoFolder;
-    QElapsedTimer m_lastPlantChange;
-    QTimer m_settle;  // photos wait for the list to rest
-    bool m_keyRepeating = false; // a key is held down over a grid
-    QTimer m_reframe; // thumbnails changed size: fetch pictures for the new frames
-    quint64 m_chainRuns = 0;        // display chain runs triggered by cursor moves
-    quint64 m_chainRunsAtPress = 0; // ... when the last mouse or key press began
+    PlantBoxPhotos *m_photos = nullptr;
+    CatalogueGridInput *m_input = nullptr;
+    PlantEditing *m_editing = nullptr;
+    ThumbnailLayout::Baseline m_baseline{};
 };
 
 } // namespace vindel

@@ -4,6 +4,7 @@
 #include "app/Tag.h"
 #include "catalogue/HauptansichtPage.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,6 +81,21 @@ void NameDialog::showEvent(QShowEvent *event)
     AppWindow::showEvent(event);
     centreOnMainWindow();
     ctx.run([this] { FormActivate(); });
+}
+
+void NameDialog::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ctx.run([this] { SaveClick(); });
+        return;
+    case Qt::Key_Escape:
+        ctx.run([this] { CancelClick(); });
+        return;
+    default:
+        AppWindow::keyPressEvent(event);
+    }
 }
 
 void NameDialog::CancelClick()

@@ -31,6 +31,8 @@ protected:
     NameDialog(AppContext &context, const QString &className, const QString &caption, ModeButton addButton,
                ModeButton renameButton);
     void showEvent(QShowEvent *event) override;
+    // Enter saves, Escape cancels, wherever the focus is in the dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 
     HauptansichtPage *page() const;
     bool renameMode() const; // opened by "?"

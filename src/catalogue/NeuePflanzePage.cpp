@@ -1,5 +1,6 @@
 #include "catalogue/NeuePflanzePage.h"
 
+#include "app/Make.h"
 #include "app/Tag.h"
 #include "catalogue/NameCheck.h"
 #include "catalogue/PlantCursor.h"
@@ -8,7 +9,9 @@
 #include "data/ShortDate.h"
 
 #include <QCalendarWidget>
+#include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -106,8 +109,7 @@ NeuePflanzePage::NeuePflanzePage(AppContext &context)
     Edit29 = lineEdit("Edit29", nullptr, leftRow(QStringLiteral("Düngung:")));
     QRect memoRect = leftRow(QStringLiteral("Beschreibung:"));
     memoRect.setHeight(150);
-    Memo2 = new QPlainTextEdit;
-    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2 = make::memo("Memo2");
     page->place(Memo2, memoRect);
 
     // Right column: number, dates, places.
@@ -182,7 +184,17 @@ NeuePflanzePage::NeuePflanzePage(AppContext &context)
     connect(Image3, &QToolButton::clicked, this, handle(&NeuePflanzePage::Image3Click));
     connect(Image16, &QToolButton::clicked, this, handle(&NeuePflanzePage::Image16Click));
     connect(MonthCalendar1, &QCalendarWidget::activated, this, handle(&NeuePflanzePage::MonthCalendar1DblClick));
-    connect(ComboBox16, &SuggestionBox::exited, this, handle(&NeuePflanzePage::ComboBox16Exit));
+    // The question comes once the focus has moved on, and the focus goes back there afterwards,
+    // so that what the user types next lands in the field they went to.
+    connect(
+        ComboBox16, &SuggestionBox::exited, this,
+        [this] {
+            QPointer<QWidget> next = QApplication::focusWidget();
+            ctx.run([this] { ComboBox16Exit(); });
+            if (next && next->isVisible() && next->window() == window())
+                next->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
 
     auto onDropDown = [this](SuggestionBox *box, void (NeuePflanzePage::*method)()) {
         box->onDropDown = [this, method] { ctx.run([this, method] { (this->*method)(); }); };
@@ -193,6 +205,7 @@ NeuePflanzePage::NeuePflanzePage(AppContext &context)
     onDropDown(ComboBox19, &NeuePflanzePage::ComboBox19DropDown);
     onDropDown(ComboBox16, &NeuePflanzePage::ComboBox16DropDown);
     onDropDown(ComboBox1, &NeuePflanzePage::ComboBox1DropDown);
+    connect(&ctx.events, &ContextEvents::categoriesChanged, this, handle(&NeuePflanzePage::fillCategoryList));
 }
 
 bool NeuePflanzePage::eventFilter(QObject *watched, QEvent *event)
@@ -393,7 +406,7 @@ void NeuePflanzePage::BitBtn1Click()
     s.NextPlantNr = *number;
 
     Table &plants = ctx.tables.Tab_Pflanzen_test;
-    NestedGuard guard(plants);
+    ScrollGuard guard(plants, ScrollGuard::OnExit::Restore);
     plants.open();
     const bool wasFiltered = plants.filtered();
     plants.setFiltered(false);
@@ -427,8 +440,8 @@ void NeuePflanzePage::BitBtn1Click()
     s.CurrentPlantId = int(newId);
     s.CurrentPlantNr = int(plants.integer(QStringLiteral("Nr")));
     s.CurrentPlantNrText = QString::number(s.CurrentPlantNr);
-    if (ctx.frame)
-        ctx.frame->Pflanzezeigen();
+    if (ctx.catalogue)
+        ctx.catalogue->Pflanzezeigen();
 
     stampLastChange(ctx);
 
@@ -490,6 +503,15 @@ void NeuePflanzePage::ComboBox16Exit()
     if (!ctx.prompter.confirm(QStringLiteral("Die Gattung ist noch nicht vorhanden! Speichern?")))
         return;
     lists.addGenus(ComboBox1->currentText(), genus);
+    emit ctx.events.generaChanged();
+}
+
+void NeuePflanzePage::fillCategoryList()
+{
+    ComboBox1->clear();
+    ComboBox1->addItems(SuggestionLists::categoryNames(ctx.tables.Tab_Kate_test));
+    if (ComboBox1->count() > 0)
+        ComboBox1->setCurrentIndex(0);
 }
 
 } // namespace vindel

@@ -48,6 +48,8 @@ public:
     void ComboBox16DropDown();
     void ComboBox1DropDown();
     void ComboBox16Exit();
+    // Its category list, from the categories in their order (when categories changed).
+    void fillCategoryList();
 
     QLabel *Label29; // heading "Neue Pflanze eintragen"
     SuggestionBox *ComboBox1;  // "Kategorie:"

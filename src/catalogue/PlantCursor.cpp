@@ -2,12 +2,11 @@
 
 #include "app/AppContext.h"
 
-#include <QComboBox>
 
 namespace vindel {
 
 AllPlantsScope::AllPlantsScope(Table &plants, Restore restore)
-    : m_plants(plants), m_guard(plants), m_restore(restore)
+    : m_plants(plants), m_guard(plants, ScrollGuard::OnExit::Restore), m_restore(restore)
 {
     m_plants.open();
     m_wasFiltered = m_plants.filtered();
@@ -72,24 +71,18 @@ void reapplyCatalogueSort(AppContext &ctx)
     Table &plants = ctx.tables.Tab_Pflanzen_test;
     bool found = false;
     {
-        NestedGuard guard(plants);
+        ScrollGuard guard(plants, ScrollGuard::OnExit::Restore);
         plants.open();
-        if (auto *sortBox = mainWindowControl<QComboBox>(ctx, QStringLiteral("ComboBox8"))) {
-            const QString choice = sortBox->currentText();
-            if (choice == QLatin1String("A - Z"))
-                plants.setIndexFieldNames(QStringLiteral("Namen"));
-            else if (choice == QLatin1String("nach Nummern"))
-                plants.setIndexFieldNames(QStringLiteral("Nr"));
-        } else {
-            plants.setIndexFieldNames(QStringLiteral("Namen"));
-        }
+        const QString column = ctx.catalogue ? ctx.catalogue->plantSortColumn() : QStringLiteral("Namen");
+        if (!column.isEmpty())
+            plants.setIndexFieldNames(column);
         plants.first();
         found = plants.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
     }
     // A current plant outside the catalogue's filter (a new plant of another category): show the
     // plant the list stands on, so that the plant box and the list never disagree.
-    if (!found && ctx.frame)
-        ctx.frame->Pflanzezeigen();
+    if (!found && ctx.catalogue)
+        ctx.catalogue->Pflanzezeigen();
 }
 
 } // namespace vindel

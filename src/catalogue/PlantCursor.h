@@ -1,26 +1,13 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/ScrollGuard.h"
 #include "data/Dataset.h"
 
 #include <QWidget>
 #include <optional>
 
 namespace vindel {
-
-// Holds a table object's scroll guard for a scope and gives back the tag it found, so a guard
-// that an editing mode holds for longer survives the operations that run inside it.
-class NestedGuard {
-public:
-    explicit NestedGuard(Dataset &dataset) : m_dataset(dataset), m_previous(dataset.tag) { dataset.tag = 1; }
-    ~NestedGuard() { m_dataset.tag = m_previous; }
-    NestedGuard(const NestedGuard &) = delete;
-    NestedGuard &operator=(const NestedGuard &) = delete;
-
-private:
-    Dataset &m_dataset;
-    int m_previous;
-};
 
 // A scope in which every plant is visible: the scroll guard is held and the filter is off. On
 // leaving, the filter is switched back to the state it was in (a filter that was off stays off),
@@ -39,7 +26,7 @@ public:
 
 private:
     Table &m_plants;
-    NestedGuard m_guard;
+    ScrollGuard m_guard;
     bool m_wasFiltered;
     QString m_sort;
     Restore m_restore;
@@ -49,9 +36,9 @@ private:
 // Stamps Stammdaten.Letzte with the prompter's "now"; every saving operation does this.
 void stampLastChange(AppContext &ctx);
 
-// The catalogue's plant order as its sort box "ComboBox8" chooses it ("A - Z" by name,
-// "nach Nummern" by number, the empty item keeps the order), then the cursor on CurrentPlantId.
-// Runs under the scroll guard, so the plant that was current stays current.
+// The catalogue's plant order as its sort box chooses it (by name, by number, or the order kept),
+// then the cursor on CurrentPlantId. Runs under the scroll guard, so the plant that was current
+// stays current.
 void reapplyCatalogueSort(AppContext &ctx);
 
 // A plant number as the number checks read it: a whole number, where -1 counts as not a number.
@@ -59,12 +46,5 @@ std::optional<int> plantNumber(const QString &text);
 
 // Writes `to` into `column` of every row, from the current one to the end, that holds `from`.
 void replaceColumnValues(Table &table, const QString &column, const QString &from, const QString &to);
-
-// A control of the main window by its object name; nullptr without a main window or control.
-template <class T> T *mainWindowControl(AppContext &ctx, const QString &objectName)
-{
-    QWidget *main = ctx.frame ? ctx.frame->mainWindow() : nullptr;
-    return main ? main->findChild<T *>(objectName) : nullptr;
-}
 
 } // namespace vindel

@@ -80,10 +80,12 @@ PlantEditing::PlantEditing(AppContext &context, QWidget *page) : QObject(page), 
     BitBtn4->hide();
     if (auto *box = qobject_cast<DesignLayout *>(m_plantBox->layout())) {
         // "Abbrechen" shows only while editing, "Löschen" only while browsing: they share a place.
-        box->place(BitBtn3, {24, 648, 120, 24});
-        box->place(BitBtn4, {150, 648, 100, 24});
-        box->place(BitBtn5, {150, 648, 100, 24});
-        box->place(BitBtn22, {256, 648, 100, 24});
+        // The row under the photos keeps its distance from the box's bottom.
+        constexpr int anchors = AnchorLeft | AnchorBottom;
+        box->place(BitBtn3, {24, 648, 120, 24}, anchors);
+        box->place(BitBtn4, {150, 648, 100, 24}, anchors);
+        box->place(BitBtn5, {150, 648, 100, 24}, anchors);
+        box->place(BitBtn22, {256, 648, 100, 24}, anchors);
     } else {
         for (QPushButton *b : {BitBtn3, BitBtn4, BitBtn5, BitBtn22})
             b->setParent(m_plantBox);
@@ -143,6 +145,8 @@ bool PlantEditing::eventFilter(QObject *watched, QEvent *event)
 }
 
 bool PlantEditing::editing() const { return Tag::of(BitBtn3) == 1; }
+
+bool PlantEditing::duplicating() const { return Tag::of(BitBtn22) == 1; }
 
 // ---------------------------------------------------------------------------------------------
 // Modes
@@ -282,8 +286,8 @@ void PlantEditing::BitBtn3Click()
         // fields no longer belong to the plant being edited, so nothing is written.
         setBrowsing();
         plants.tag = 0;
-        if (ctx.frame)
-            ctx.frame->Pflanzezeigen();
+        if (ctx.catalogue)
+            ctx.catalogue->Pflanzezeigen();
         ctx.prompter.information(QStringLiteral("Die Änderungen wurden nicht gespeichert, weil inzwischen eine "
                                                 "andere Pflanze angezeigt wird."));
         return;
@@ -317,8 +321,8 @@ void PlantEditing::BitBtn3Click()
     setBrowsing();
     plants.locate(kId, id);
     plants.tag = 0;
-    if (ctx.frame)
-        ctx.frame->Pflanzezeigen();
+    if (ctx.catalogue)
+        ctx.catalogue->Pflanzezeigen();
     ctx.prompter.information(QStringLiteral("Daten von \n\"") + plants.text(QStringLiteral("Namen"))
                              + QStringLiteral("\"\nwurden geändert"));
 }
@@ -331,8 +335,8 @@ void PlantEditing::BitBtn4Click()
     // The fields show the stored plant again, its own number included.
     if (plants.active() && !plants.isEmpty()) {
         m_numberField->setText(QString::number(plants.integer(kNr)));
-        if (ctx.frame)
-            ctx.frame->Pflanzezeigen();
+        if (ctx.catalogue)
+            ctx.catalogue->Pflanzezeigen();
     }
 }
 
@@ -368,10 +372,10 @@ void PlantEditing::BitBtn5Click()
     PlantOperations(ctx).deleteCurrentPlant();
     if (!m_grids.empty())
         m_grids.back()->setFocus();
-    if (ctx.frame)
-        ctx.frame->Pflanzezeigen();
-    if (auto *count = m_page->findChild<QLabel *>(QStringLiteral("Label16")))
-        count->setText(QString::number(plants.recordCount()) + QStringLiteral(" Einträge gefunden!"));
+    if (ctx.catalogue)
+        ctx.catalogue->Pflanzezeigen();
+    if (ctx.catalogue)
+        ctx.catalogue->refreshPlantCount();
 }
 
 void PlantEditing::BitBtn22Click()
@@ -391,8 +395,8 @@ void PlantEditing::BitBtn22Click()
         throw;
     }
     Tag::set(BitBtn22, 0);
-    if (ctx.frame)
-        ctx.frame->Pflanzezeigen();
+    if (ctx.catalogue)
+        ctx.catalogue->Pflanzezeigen();
     if (!copy.photoError.isEmpty())
         ctx.prompter.error(QStringLiteral("Das Literaturfoto konnte nicht kopiert werden:\n") + copy.photoError);
     ctx.prompter.information(QStringLiteral("Neue Pflanze wurde angelegt"));

@@ -42,6 +42,7 @@ public:
     void ComboBox23DropDown();
 
     bool editing() const;
+    bool duplicating() const; // the plant box keeps the fields being copied
 
     QPushButton *BitBtn3;  // tag 1 while editing
     QPushButton *BitBtn4;

@@ -72,7 +72,7 @@ PlantOperations::Deleted PlantOperations::deleteCurrentPlant()
     plants.open();
     if (plants.isEmpty())
         return result;
-    NestedGuard guard(plants);
+    ScrollGuard guard(plants, ScrollGuard::OnExit::Restore);
 
     const qint64 id = plants.integer(kId);
     const int nr = int(plants.integer(kNr));
@@ -139,7 +139,7 @@ PlantOperations::Duplicated PlantOperations::duplicateCurrentPlant()
     plants.open();
     if (plants.isEmpty())
         return result;
-    NestedGuard guard(plants);
+    ScrollGuard guard(plants, ScrollGuard::OnExit::Restore);
 
     static const char *const kCopied[] = {"Namen",   "Bezeichnung", "Herkunft",     "Töpfe",  "Kaufpreis", "Bestand",
                                           "Vorkommen", "Sommer",    "Winter",       "Kategorie", "Aussaat", "Blüte",

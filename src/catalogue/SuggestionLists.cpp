@@ -16,7 +16,7 @@ const QString kAll = QStringLiteral(" Alle");
 // Puts a table object back the way it was found: filter, filter switch and current row.
 class TableStateKeeper {
 public:
-    explicit TableStateKeeper(Table &table) : m_table(table), m_guard(table)
+    explicit TableStateKeeper(Table &table) : m_table(table), m_guard(table, ScrollGuard::OnExit::Restore)
     {
         m_table.open();
         m_filter = m_table.filter();
@@ -41,7 +41,7 @@ public:
 
 private:
     Table &m_table;
-    NestedGuard m_guard;
+    ScrollGuard m_guard;
     QString m_filter;
     bool m_filtered;
     qint64 m_id;
@@ -75,6 +75,21 @@ QStringList SuggestionLists::distinctValues(Dataset &source, const QString &colu
         source.next();
     }
     return values;
+}
+
+QStringList SuggestionLists::categoryNames(Table &categories)
+{
+    ScrollGuard guard(categories, ScrollGuard::OnExit::Restore);
+    categories.open();
+    QStringList names;
+    QString previous;
+    for (categories.first(); !categories.eof(); categories.next()) {
+        const QString name = categories.text(QStringLiteral("Namen"));
+        if (name != previous && name != QLatin1String(" Alle"))
+            names << name;
+        previous = name;
+    }
+    return names;
 }
 
 QStringList SuggestionLists::fromComboboxListe(const QString &column)

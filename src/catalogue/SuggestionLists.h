@@ -7,6 +7,7 @@ namespace vindel {
 
 class DataTables;
 class Dataset;
+class Table;
 
 // Where the suggestions of the entry boxes come from. Every list is built afresh from the
 // database; nothing is cached. The table objects used are left as they were found (filter,
@@ -18,6 +19,11 @@ public:
     // Each distinct non-empty value of the column once, in the source's current order. Values that
     // differ only in letter case are different values.
     static QStringList distinctValues(Dataset &source, const QString &column);
+
+    // The names to choose a category from: in the category cursor's order, a name that repeats
+    // the one before it once, without " Alle". The cursor is walked under its scroll guard and
+    // left at its end.
+    static QStringList categoryNames(Table &categories);
 
     // ComboboxListe.Herkunft, .Sommer or .Winter, sorted by that column.
     QStringList fromComboboxListe(const QString &column);

@@ -121,7 +121,6 @@ void TGattung::ComboBox1DropDown()
 
 void TGattung::SaveClick()
 {
-    HauptansichtPage *p = page();
     DataTables &t = ctx.tables;
     Table &genera = t.Tab_Gattung;
     Table &plants = t.Tab_Pflanzen_test;
@@ -167,8 +166,8 @@ void TGattung::SaveClick()
     }
     clearFlags();
     // The plant list was filtered by the old name; it shows the renamed genus's plants now.
-    if (renaming && p)
-        p->Gattungzeigen();
+    if (renaming && ctx.catalogue)
+        ctx.catalogue->Gattungzeigen();
     closeAndReturn();
 }
 

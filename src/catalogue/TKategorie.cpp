@@ -64,7 +64,6 @@ void TKategorie::FormActivate()
 
 void TKategorie::SaveClick()
 {
-    HauptansichtPage *p = page();
     DataTables &t = ctx.tables;
     Table &categories = t.Tab_Kate_test;
     Table &genera = t.Tab_Gattung;
@@ -114,15 +113,14 @@ void TKategorie::SaveClick()
             plants.setFiltered(plantsFiltered);
             throw;
         }
-        if (p)
-            p->rebuildCategoryLists();
+        emit ctx.events.categoriesChanged();
         // After a rename the old name is gone and the first category stays current.
         categories.first();
         categories.locate(QStringLiteral("Namen"), m_oldName);
     }
     clearFlags();
-    if (p)
-        p->Kategoriezeigen();
+    if (ctx.catalogue)
+        ctx.catalogue->Kategoriezeigen();
     closeAndReturn();
 }
 

@@ -107,10 +107,8 @@ void TNr::BitBtn2Click()
     const std::optional<int> number = plantNumber(Edit1->text());
     if (!number || !BitBtn2->isEnabled())
         return;
-    if (auto *field = mainWindowControl<QLineEdit>(ctx, QStringLiteral("Edit46"))) {
-        Tag::set(field, 1);
-        field->setText(QString::number(*number));
-    }
+    if (ctx.catalogue)
+        ctx.catalogue->setPendingPlantNumber(*number);
     closeAndReturn();
 }
 
@@ -118,7 +116,7 @@ void TNr::BitBtn1Click()
 {
     closeAndReturn();
     Table &plants = ctx.tables.Tab_Pflanzen_test;
-    NestedGuard guard(plants);
+    ScrollGuard guard(plants, ScrollGuard::OnExit::Restore);
     if (plants.active() && !plants.isEmpty())
         plants.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
 }

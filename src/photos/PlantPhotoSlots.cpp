@@ -27,34 +27,46 @@ QSize PlantPhotoSlots::frameSize(int slot) const
 
 void PlantPhotoSlots::showPlant(const PhotoStore &store, const QStringList &columns)
 {
-    for (const PhotoSlot &slot : photoSlots()) {
-        const int i = slot.number - 1;
-        const int requester = m_firstRequester + i;
-        const QString value = i < columns.size() ? columns.at(i) : QString();
-        if (value.isEmpty()) {
-            m_loader.cancel(requester);
-            set(slot.number, SlotState::Empty);
-            continue;
-        }
-        const auto path = store.resolve(value);
-        if (!path) {
-            m_loader.cancel(requester);
-            set(slot.number, SlotState::Missing);
-            continue;
-        }
-        if (m_synchronous) {
-            m_loader.cancel(requester);
-            const PhotoLoadResult r = m_loader.loadNow(*path, m_frames[std::size_t(i)], slot.fit);
-            set(slot.number, slotStateFor(r), r.image);
-            continue;
-        }
-        // A cached picture arrives inside request(); then the slot is no longer Loading.
-        m_states[std::size_t(i)] = SlotState::Loading;
-        m_pictures[std::size_t(i)] = QImage();
-        m_loader.request(requester, *path, m_frames[std::size_t(i)], slot.fit);
-        if (m_states[std::size_t(i)] == SlotState::Loading)
-            emit slotChanged(slot.number, QImage(), SlotState::Loading);
+    m_store = store;
+    m_columns = columns;
+    for (const PhotoSlot &slot : photoSlots())
+        show(slot);
+}
+
+void PlantPhotoSlots::reshowSlot(int slot)
+{
+    if (slot >= 1 && slot <= kPhotoSlotCount)
+        show(photoSlot(slot));
+}
+
+void PlantPhotoSlots::show(const PhotoSlot &slot)
+{
+    const int i = slot.number - 1;
+    const int requester = m_firstRequester + i;
+    const QString value = i < m_columns.size() ? m_columns.at(i) : QString();
+    if (value.isEmpty()) {
+        m_loader.cancel(requester);
+        set(slot.number, SlotState::Empty);
+        return;
     }
+    const auto path = m_store.resolve(value);
+    if (!path) {
+        m_loader.cancel(requester);
+        set(slot.number, SlotState::Missing);
+        return;
+    }
+    if (m_synchronous) {
+        m_loader.cancel(requester);
+        const PhotoLoadResult r = m_loader.loadNow(*path, m_frames[std::size_t(i)], slot.fit);
+        set(slot.number, slotStateFor(r), r.image);
+        return;
+    }
+    // A cached picture arrives inside request(); then the slot is no longer Loading.
+    m_states[std::size_t(i)] = SlotState::Loading;
+    m_pictures[std::size_t(i)] = QImage();
+    m_loader.request(requester, *path, m_frames[std::size_t(i)], slot.fit);
+    if (m_states[std::size_t(i)] == SlotState::Loading)
+        emit slotChanged(slot.number, QImage(), SlotState::Loading);
 }
 
 void PlantPhotoSlots::cancel()

@@ -34,6 +34,8 @@ public:
 
     // columns: the stored values of Bild1 ... Bild7 (missing entries count as empty).
     void showPlant(const PhotoStore &store, const QStringList &columns);
+    // Asks for the slot's photo of the plant on show again (its frame changed).
+    void reshowSlot(int slot);
     // Stops everything pending; the slots keep what they show.
     void cancel();
 
@@ -47,6 +49,7 @@ signals:
 private:
     void onReady(int requester, quint64 ticket, const PhotoLoadResult &result);
     void set(int slot, SlotState state, const QImage &photo = QImage());
+    void show(const PhotoSlot &slot);
 
     ThumbnailLoader &m_loader;
     int m_firstRequester;
@@ -54,6 +57,8 @@ private:
     std::array<QSize, kPhotoSlotCount> m_frames{};
     std::array<SlotState, kPhotoSlotCount> m_states{};
     std::array<QImage, kPhotoSlotCount> m_pictures{};
+    PhotoStore m_store;
+    QStringList m_columns;
 };
 
 } // namespace vindel

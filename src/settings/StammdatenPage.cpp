@@ -128,14 +128,15 @@ StammdatenPage::StammdatenPage(AppContext &context)
     page->place(CheckBox5, {628, 370, 360, 24});
 }
 
+void StammdatenPage::showPhotoDir() { Edit36->setText(ctx.state.PhotoDir); }
+
 void StammdatenPage::BitBtn34Click()
 {
     DataTables &t = ctx.tables;
     if (t.ADOQuery_Stammdaten.tag == 1)
         t.ADOQuery_Stammdaten.tag = 0;
     if (ctx.frame)
-        if (QWidget *pages = ctx.frame->mainWindow()->findChild<QWidget *>(QStringLiteral("PageControl1")))
-            setBackground(pages, kDefaultGroupBoxColor);
+        ctx.frame->paintPageControl(kDefaultGroupBoxColor);
     Table &s = t.Tab_Stammdaten;
     s.open();
     s.edit();

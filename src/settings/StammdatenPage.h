@@ -24,6 +24,8 @@ public:
 
     // "Zurück setzen (alle)": stores the default colours and runs the start-up again.
     void BitBtn34Click();
+    // The photo folder of the shared state in its field (the start-up loaded it).
+    void showPhotoDir();
 
     QLineEdit *Edit36; // photo storage folder
     QCheckBox *CheckBox3;

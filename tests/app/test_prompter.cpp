@@ -1,9 +1,17 @@
-// The scripted dialogs the end-to-end tests rely on.
+// The scripted dialogs the end-to-end tests rely on, and what the program's own dialogs and
+// application object promise a German user.
+#include "app/QtPrompter.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestMain.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 #include <QTest>
+#include <QTimer>
 
 using namespace vindel;
 using namespace vindel::test;
@@ -14,6 +22,8 @@ private slots:
     void answersInOrderAndRecordsMessages();
     void emptyQueuesAnswerNoAndAreReported();
     void dialogsAndClock();
+    void lettersTypedIntoAQuestionDoNotAnswerIt();
+    void theProgramSpeaksGerman();
 };
 
 void TestPrompter::answersInOrderAndRecordsMessages()
@@ -80,5 +90,42 @@ void TestPrompter::dialogsAndClock()
     QCOMPARE(p.now(), QDateTime(QDate(2030, 2, 1), QTime(12, 0)));
 }
 
-QTEST_MAIN(TestPrompter)
+// A question that pops up while the user types: the next letter ("n") must not answer "Nein".
+void TestPrompter::lettersTypedIntoAQuestionDoNotAnswerIt()
+{
+    QtPrompter prompter;
+    QStringList buttons;
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
+            buttons << b->text();
+        QTest::keyClick(box, Qt::Key_N);
+        QTest::keyClick(box, Qt::Key_J);
+        stillOpen = box->isVisible();
+        QTest::keyClick(box, Qt::Key_Return); // the default answer
+    });
+    QVERIFY(prompter.confirm(QStringLiteral("Die Gattung ist noch nicht vorhanden! Speichern?")));
+    QVERIFY(stillOpen);
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"Ja", "Nein"}));
+}
+
+// Whatever the system's language, dates and the toolkit's own menus are German.
+void TestPrompter::theProgramSpeaksGerman()
+{
+    QCOMPARE(QLocale().monthName(12), QStringLiteral("Dezember"));
+    QCOMPARE(QLocale().dayName(1, QLocale::ShortFormat), QStringLiteral("Mo."));
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts << a->text();
+    QVERIFY2(texts.join('|').contains(QStringLiteral("Rückgängig")), qPrintable(texts.join('|')));
+    QVERIFY(!texts.join('|').contains(QStringLiteral("Undo")));
+}
+
+VINDEL_TEST_MAIN(TestPrompter)
 #include "test_prompter.moc"

@@ -1,7 +1,7 @@
 // Start-up of the program end to end: the windows, the main window's pages, the missing database,
 // an older database without colour settings, and what the start-up leaves in the shared state.
 #include "app/Colours.h"
-#include "app/frame/WindowFactory.h"
+#include "frame/WindowFactory.h"
 #include "catalogue/HauptansichtPage.h"
 #include "settings/StammdatenPage.h"
 #include "support/AppFixture.h"

@@ -63,7 +63,7 @@ struct Garden {
             return false;
         if (!plants.locate("ID", id))
             return false;
-        app.mainWindow()->Pflanzezeigen();
+        app.mainWindow()->hauptansicht()->Pflanzezeigen();
         return edit("Edit15")->text() == plants.text("Namen");
     }
 

@@ -125,7 +125,7 @@ void TestNumberDialog::okHandsTheNumberToTheEditingPage()
     // Nothing is stored by the dialog itself.
     QCOMPARE(g.rows("SELECT Nr FROM Pflanzen WHERE ID = 1"), 7);
     // Showing the plant again keeps the chosen number.
-    g.app.mainWindow()->Pflanzezeigen();
+    g.app.mainWindow()->hauptansicht()->Pflanzezeigen();
     QCOMPARE(g.edit("Edit46")->text(), QStringLiteral("0"));
     g.find<QPushButton>("BitBtn3")->click();
     QCOMPARE(g.rows("SELECT Nr FROM Pflanzen WHERE ID = 1"), 0);

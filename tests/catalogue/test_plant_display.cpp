@@ -4,7 +4,7 @@
 // moving on quickly decodes nothing for the plants passed by.
 #include "BrowserTestSupport.h"
 #include "app/Tag.h"
-#include "catalogue/PhotoView.h"
+#include "photos/PhotoView.h"
 #include "photos/PhotoTestData.h"
 #include "photos/PlantPhotoSlots.h"
 #include "photos/ThumbnailLoader.h"

@@ -213,10 +213,13 @@ void TestSuggestions::newGenusQuestion()
     QTest::keyClicks(page->ComboBox16->lineEdit(), genus);
     page->Edit31->setFocus(); // leaving the box
     QTRY_VERIFY(page->Edit31->hasFocus());
+    QCoreApplication::processEvents(); // the question comes once the focus has moved
 
     const QStringList expectedQuestions = answer < 0 ? QStringList{}
                                                      : QStringList{QStringLiteral("Die Gattung ist noch nicht vorhanden! Speichern?")};
     QCOMPARE(app.prompter().messageTexts(), expectedQuestions);
+    // The focus is where the user went, so the next letters land there.
+    QCOMPARE(QApplication::focusWidget(), page->Edit31);
     if (stored) {
         const auto rows = app.select("SELECT Kategorie FROM Gattung WHERE Familie = ?", {genus});
         QCOMPARE(rows.size(), size_t(1));

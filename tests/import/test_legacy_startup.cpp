@@ -55,7 +55,7 @@ private slots:
     void initTestCase()
     {
         // The helper is built beside the program executable.
-        m_helper = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../src/app/" + LegacyImport::helperName());
+        m_helper = QStringLiteral(VINDEL_IMPORT_HELPER);
         QVERIFY2(QFileInfo(m_helper).isExecutable(), qPrintable("helper not built: " + m_helper));
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppWindow.h"
-#include "app/frame/Program.h"
-#include "app/frame/TPflanzendatenbank.h"
+#include "frame/Program.h"
+#include "frame/TPflanzendatenbank.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>

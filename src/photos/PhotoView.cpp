@@ -1,4 +1,4 @@
-#include "catalogue/PhotoView.h"
+#include "photos/PhotoView.h"
 
 #include <QMouseEvent>
 #include <QPainter>

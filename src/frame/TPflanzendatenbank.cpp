@@ -1,4 +1,4 @@
-#include "app/frame/TPflanzendatenbank.h"
+#include "frame/TPflanzendatenbank.h"
 
 #include "app/Colours.h"
 #include "app/Controls.h"
@@ -9,7 +9,7 @@
 #include "app/ProgressWindow.h"
 #include "app/ScrollGuard.h"
 #include "app/Tag.h"
-#include "app/frame/PageControl.h"
+#include "frame/PageControl.h"
 #include "catalogue/DetailsPage.h"
 #include "data/SchemaUpgrade.h"
 #include "data/StartupData.h"
@@ -72,6 +72,7 @@ TPflanzendatenbank::TPflanzendatenbank(AppContext &context)
     for (Page *p : m_pageList)
         m_pages->addTab(p, p->caption());
     m_currentPage = m_hauptansicht;
+    ctx.catalogue = m_hauptansicht;
     m_pages->fitTabs(kDesignSize.width() - 4);
 
     // Pages are designed for the area they get at the window's design size.
@@ -101,6 +102,8 @@ TPflanzendatenbank::~TPflanzendatenbank()
         qApp->removeEventFilter(this);
     if (ctx.frame == this)
         ctx.frame = nullptr;
+    if (ctx.catalogue == m_hauptansicht)
+        ctx.catalogue = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -140,8 +143,8 @@ TPflanzendatenbank::StartupResult TPflanzendatenbank::runStartup()
         applyStartColours();
         activatePage(QStringLiteral("TabSheet1"));
         loadPhotoDir();
-        fillCategoryLists();
-        recordThumbnailBaseline();
+        m_hauptansicht->prepareAtStart();
+        m_hauptansicht->recordThumbnailBaseline();
         if (t.ADOQuery_Stammdaten.tag == 1) {
             // Runs this sequence again with the default colours stored.
             m_stammdaten->BitBtn34Click();
@@ -210,65 +213,7 @@ void TPflanzendatenbank::loadColours()
 void TPflanzendatenbank::loadPhotoDir()
 {
     ctx.state.PhotoDir = ctx.tables.Tab_Stammdaten.text(QStringLiteral("Speicherpfad"));
-    m_stammdaten->Edit36->setText(ctx.state.PhotoDir);
-}
-
-void TPflanzendatenbank::fillCategoryLists()
-{
-    DataTables &t = ctx.tables;
-    SharedState &s = ctx.state;
-    Table &categories = t.Tab_Kate_test;
-    Table &plants = t.Tab_Pflanzen_test;
-    Table &genera = t.Tab_Gattung;
-    QComboBox *list1 = m_neuePflanze->ComboBox1;
-    QComboBox *list2 = m_hauptansicht->ComboBox2;
-
-    list1->clear();
-    list2->clear();
-    {
-        ScrollGuard guard{&categories};
-        categories.setIndexFieldNames(QStringLiteral("Namen"));
-        categories.first();
-        QString previous;
-        while (!categories.eof()) {
-            const QString name = categories.text(QStringLiteral("Namen"));
-            if (name != previous && name != QLatin1String(" Alle")) {
-                list1->addItem(name);
-                list2->addItem(name);
-            }
-            previous = name;
-            categories.next();
-        }
-        categories.first();
-        s.SavedCategoryId = int(categories.integer(QStringLiteral("ID")));
-    }
-    {
-        ScrollGuard guard{&plants};
-        plants.setIndexFieldNames(QStringLiteral("Namen"));
-        plants.first();
-    }
-    if (list1->count() > 0)
-        list1->setCurrentIndex(0);
-    if (list2->count() > 0)
-        list2->setCurrentIndex(0);
-    m_hauptansicht->Label16->setText(QString::number(plants.recordCount()) + QStringLiteral(" Einträge gefunden!"));
-    m_hauptansicht->Label6->setText(QString::number(categories.recordCount())
-                                    + QStringLiteral(" Einträge gefunden!"));
-    s.CurrentCategoryId = int(categories.integer(QStringLiteral("ID")));
-    genera.setIndexFieldNames(QStringLiteral("Familie"));
-    genera.first();
-    s.CurrentGenusId = int(genera.integer(QStringLiteral("ID")));
-    s.CurrentPlantId = int(plants.integer(QStringLiteral("ID")));
-}
-
-// The baselines are the design geometry; recording them again on a later run of the start-up
-// (after a colour change, possibly in an enlarged window) would compound the enlargement.
-void TPflanzendatenbank::recordThumbnailBaseline()
-{
-    if (m_baseline.valid())
-        return;
-    m_baseline.box = HauptansichtPage::kPlantBoxDesign;
-    m_baseline.thumbnails = HauptansichtPage::kThumbnailDesign;
+    m_stammdaten->showPhotoDir();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -318,7 +263,7 @@ void TPflanzendatenbank::FormShow()
     if (AppWindow *calendar = ctx.window(QStringLiteral("TKalender")))
         if (auto *year = calendar->findChild<QSpinBox *>(QStringLiteral("SpinEdit1")))
             year->setValue(ctx.prompter.today().toString(QStringLiteral("yyyy")).toInt());
-    Pflanzezeigen();
+    m_hauptansicht->Pflanzezeigen();
 }
 
 void TPflanzendatenbank::FormActivate()
@@ -352,22 +297,7 @@ void TPflanzendatenbank::FormActivate()
             w->tag = 0;
     Tag::set(printButton, 0);
 
-    {
-        ScrollGuard guard{&t.Tab_Pflanzen_test, &t.Tab_Kate_test, &t.Tab_Gattung};
-        t.Tab_Pflanzen_test.open();
-        t.Tab_Kate_test.open();
-        t.Tab_Gattung.open();
-        t.Tab_Gattung.setIndexFieldNames(QStringLiteral("Familie"));
-        m_hauptansicht->Label16->setText(QString::number(t.Tab_Pflanzen_test.recordCount())
-                                         + QStringLiteral(" Einträge gefunden!"));
-        m_hauptansicht->Label6->setText(QString::number(t.Tab_Kate_test.recordCount()) + QStringLiteral(" Kategorien"));
-        const int genera = t.Tab_Gattung.recordCount();
-        m_hauptansicht->Label75->setText(QString::number(genera - 1)
-                                         + (genera == 2 ? QStringLiteral(" Gattung ") : QStringLiteral(" Gattungen")));
-        t.Tab_Kate_test.locate(QStringLiteral("ID"), s.CurrentCategoryId);
-        t.Tab_Gattung.locate(QStringLiteral("ID"), s.CurrentGenusId);
-        t.Tab_Pflanzen_test.locate(QStringLiteral("ID"), s.CurrentPlantId);
-    }
+    m_hauptansicht->resynchronise();
 
     if (s.PhotoCode <= 6)
         m_hauptansicht->TabSheet1Show();
@@ -377,17 +307,7 @@ void TPflanzendatenbank::FormActivate()
         m_tagebuch->pageShown();
 }
 
-void TPflanzendatenbank::FormResize()
-{
-    if (!m_baseline.valid())
-        return;
-    QWidget *image6 = m_hauptansicht->thumbnail(3);
-    const bool enlarged = ThumbnailLayout::useEnlarged(size(), image6->y() + image6->height(),
-                                                       m_hauptansicht->BitBtn20->y());
-    const auto rects = ThumbnailLayout::layout(m_baseline, m_hauptansicht->GroupBox4->geometry(), enlarged);
-    for (int i = 0; i < int(rects.size()); ++i)
-        m_hauptansicht->thumbnail(i)->setGeometry(rects[size_t(i)]);
-}
+void TPflanzendatenbank::FormResize() { m_hauptansicht->layoutThumbnails(); }
 
 void TPflanzendatenbank::FormKeyDown(int key)
 {
@@ -404,8 +324,6 @@ bool TPflanzendatenbank::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()
         && static_cast<QWidget *>(watched)->window() == this)
         FormKeyDown(static_cast<QKeyEvent *>(event)->key());
-    else if (event->type() == QEvent::Resize && watched == m_hauptansicht->GroupBox4)
-        FormResize();
     return false;
 }
 
@@ -491,6 +409,6 @@ void TPflanzendatenbank::pageChanged(int index)
         ctx.run([this] { m_currentPage->pageShown(); });
 }
 
-void TPflanzendatenbank::Pflanzezeigen() { m_hauptansicht->Pflanzezeigen(); }
+void TPflanzendatenbank::paintPageControl(int colour) { setBackground(m_pages, colour); }
 
 } // namespace vindel

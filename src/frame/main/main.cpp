@@ -1,6 +1,6 @@
 #include "app/Application.h"
 #include "app/QtPrompter.h"
-#include "app/frame/Program.h"
+#include "frame/Program.h"
 
 int main(int argc, char *argv[])
 {

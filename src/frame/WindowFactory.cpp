@@ -1,7 +1,7 @@
-#include "app/frame/WindowFactory.h"
+#include "frame/WindowFactory.h"
 
 #include "app/TWarten.h"
-#include "app/frame/TPflanzendatenbank.h"
+#include "frame/TPflanzendatenbank.h"
 #include "catalogue/TGattung.h"
 #include "catalogue/TKategorie.h"
 #include "catalogue/TNr.h"

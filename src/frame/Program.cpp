@@ -1,7 +1,7 @@
-#include "app/frame/Program.h"
+#include "frame/Program.h"
 
-#include "app/frame/TPflanzendatenbank.h"
-#include "app/frame/WindowFactory.h"
+#include "frame/TPflanzendatenbank.h"
+#include "frame/WindowFactory.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "app/frame/PageControl.h"
+#include "frame/PageControl.h"
 
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/AppWindow.h"
-#include "app/ThumbnailLayout.h"
 #include "app/WheelHook.h"
 
 class QPushButton;
@@ -24,7 +23,8 @@ class StatistikPage;
 class TagebuchPage;
 
 // The main window: title, "Info" button and the eight pages. It runs the start-up, re-synchronises
-// the catalogue whenever it becomes active again, and ends the program when it is closed.
+// the catalogue whenever it becomes active again, and ends the program when it is closed. It only
+// wires: what happens to a page's controls is that page's own operation.
 class TPflanzendatenbank : public AppWindow, public FrameOperations {
     Q_OBJECT
 public:
@@ -49,12 +49,11 @@ public:
     void activatePage(const QString &pageName) override;
     QString activePageName() const override;
     void setPageCaption(const QString &pageName, const QString &caption) override;
-    void Pflanzezeigen() override;
+    void paintPageControl(int colour) override;
     QWidget *mainWindow() override { return this; }
 
     Page *page(const QString &pageName) const;
     QTabWidget *pageControl() const;
-    const ThumbnailLayout::Baseline &thumbnailBaseline() const { return m_baseline; }
     bool wheelHookInstalled() const { return m_wheelHook.installed(); }
 
     HauptansichtPage *hauptansicht() const { return m_hauptansicht; }
@@ -81,8 +80,6 @@ private:
     void openTables();
     void loadPhotoDir();
     void loadColours();
-    void fillCategoryLists();
-    void recordThumbnailBaseline();
 
     void applyStartColours();
     void applyActivationColours();
@@ -105,7 +102,6 @@ private:
     std::vector<Page *> m_pageList;
     Page *m_currentPage = nullptr;
 
-    ThumbnailLayout::Baseline m_baseline{};
     bool m_shown = false;
     bool m_startupStopped = false;
     AppWindow *m_lastActiveWindow = nullptr;
