@@ -297,25 +297,26 @@ private:
 
 } // namespace
 
-void Database::forEachRow(const QString &sql, const QVariantList &params, const std::vector<bool> &sharedTexts,
-                          const std::function<void(SqlRow &)> &take)
+void Database::readRows(const QString &sql, bool keyed, const std::vector<bool> &sharedTexts,
+                        std::vector<qint64> &keys, CellBlock &cells)
 {
     sqlite3_stmt *stmt = prepare(sql);
-    bind(stmt, params);
+    const int first = keyed ? 1 : 0;
     const int n = sqlite3_column_count(stmt);
     std::vector<TextPool> pools(static_cast<size_t>(n));
-    SqlRow row;
+    std::vector<bool> shared(static_cast<size_t>(n), false);
+    for (int i = first; i < n; ++i)
+        shared[size_t(i)] = size_t(i - first) < sharedTexts.size() && sharedTexts[size_t(i - first)];
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        row.resize(size_t(n));
-        for (int i = 0; i < n; ++i) {
-            if (size_t(i) < sharedTexts.size() && sharedTexts[size_t(i)] && sqlite3_column_type(stmt, i) == SQLITE_TEXT)
-                row[size_t(i)] = pools[size_t(i)].get(reinterpret_cast<const char *>(sqlite3_column_text(stmt, i)),
-                                                      sqlite3_column_bytes(stmt, i));
+        keys.push_back(keyed ? qint64(sqlite3_column_int64(stmt, 0)) : qint64(keys.size()) + 1);
+        for (int i = first; i < n; ++i) {
+            if (shared[size_t(i)] && sqlite3_column_type(stmt, i) == SQLITE_TEXT)
+                cells.push_back(pools[size_t(i)].get(reinterpret_cast<const char *>(sqlite3_column_text(stmt, i)),
+                                                     sqlite3_column_bytes(stmt, i)));
             else
-                row[size_t(i)] = columnValue(stmt, i);
+                cells.push_back(columnValue(stmt, i));
         }
-        take(row);
     }
     if (rc != SQLITE_DONE) {
         sqlite3_reset(stmt);

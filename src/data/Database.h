@@ -17,6 +17,8 @@ struct sqlite3_stmt;
 namespace vindel {
 
 using SqlRow = std::vector<QVariant>;
+// The values of many rows, row after row, in one block.
+using CellBlock = std::vector<QVariant>;
 
 // Told when a transaction it wrote in was rolled back, so that its in-memory rows can be re-read.
 class RollbackListener {
@@ -51,10 +53,12 @@ public:
     // Native SQLite statements, prepared once and cached.
     void exec(const QString &sql, const QVariantList &params = {});
     std::vector<SqlRow> select(const QString &sql, const QVariantList &params = {});
-    // Hands every result row to `take`, which may move its values out. Texts of the columns
-    // marked in sharedTexts that repeat come as one shared string (less memory, faster loading).
-    void forEachRow(const QString &sql, const QVariantList &params, const std::vector<bool> &sharedTexts,
-                    const std::function<void(SqlRow &)> &take);
+    // Reads every result row into one block of values. With keyed, the first column is an integer
+    // key that goes to keys instead (SELECT rowid, ...); otherwise keys counts the rows from 1.
+    // Texts of the columns marked in sharedTexts (counted without the key) that repeat come as one
+    // shared string: less memory, faster loading.
+    void readRows(const QString &sql, bool keyed, const std::vector<bool> &sharedTexts, std::vector<qint64> &keys,
+                  CellBlock &cells);
     // The columns a SELECT yields, with the kinds their source columns were declared with.
     std::vector<ColumnDef> resultColumns(const QString &sql);
     qint64 lastInsertId() const;

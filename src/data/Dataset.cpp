@@ -3,8 +3,6 @@
 #include "data/JetSql.h"
 #include "data/ShortDate.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <algorithm>
 
 namespace vindel {
@@ -45,19 +43,10 @@ bool textIsYes(const QString &t, bool *ok)
     return false;
 }
 
-const QCollator &textCollator()
-{
-    static const QCollator c = [] {
-        QCollator col(QLocale(QLocale::German, QLocale::Germany));
-        col.setCaseSensitivity(Qt::CaseInsensitive);
-        return col;
-    }();
-    return c;
-}
-
 } // namespace
 
-Dataset::Dataset(Database &db, QString name, QObject *parent) : QObject(parent), m_db(db), m_name(std::move(name))
+Dataset::Dataset(Database &db, QString name, QObject *parent)
+    : QObject(parent), m_db(db), m_name(std::move(name)), m_view(m_store, m_columns)
 {
     setObjectName(m_name);
 }
@@ -88,17 +77,16 @@ void Dataset::open()
         return;
     takeRows(loadRows());
     m_state = State::Browse;
-    m_sortedCacheValid = false;
-    invalidateIndexFor({});
     // A filter or sort set while closed takes effect now; an invalid one leaves the object closed.
     try {
         if (m_filtered && !m_filterText.trimmed().isEmpty())
             m_filter = RowFilter::compile(m_filterText, m_columns);
         else
             m_filter.reset();
+        m_view.sortBy(sortKeysOf(m_sortText, false));
     } catch (...) {
-        m_rows.clear();
-        m_cells.clear();
+        m_store.clear();
+        m_view.reset();
         m_state = State::Inactive;
         throw;
     }
@@ -114,12 +102,8 @@ void Dataset::close()
         return;
     postIfEditing();
     m_state = State::Inactive;
-    m_rows.clear();
-    m_cells.clear();
-    m_view.clear();
-    m_sortedCache.clear();
-    m_sortedCacheValid = false;
-    invalidateIndexFor({});
+    m_store.clear();
+    m_view.reset();
     m_pos = -1;
     m_eof = m_bof = true;
     emit rowsReset();
@@ -144,21 +128,22 @@ int Dataset::requireColumn(const QString &name) const
 
 void Dataset::takeRows(LoadedRows loaded)
 {
-    m_rows.clear();
-    m_rows.reserve(loaded.rowIds.size());
+    m_store.clear();
+    m_store.rows.reserve(loaded.rowIds.size());
     for (qint64 id : loaded.rowIds)
-        m_rows.push_back({id, false});
-    m_cells = std::move(loaded.cells);
-    m_deletedRows = 0;
+        m_store.rows.push_back({id, false});
+    m_store.cells = std::move(loaded.cells);
+    m_store.width = m_columns.size();
+    m_view.reset();
 }
 
 const QVariant *Dataset::currentValues() const
 {
     if (m_state == State::Edit || m_state == State::Insert)
         return m_buffer.data();
-    if (m_pos < 0 || m_pos >= int(m_view.size()))
+    if (m_pos < 0 || m_pos >= m_view.size())
         return nullptr;
-    return cellsOf(size_t(m_view[size_t(m_pos)]));
+    return m_store.values(size_t(m_view.storedAt(m_pos)));
 }
 
 QVariant Dataset::value(const QString &column) const
@@ -226,11 +211,11 @@ bool Dataset::yesNo(const QString &column) const
 
 const QVariant &Dataset::valueAt(int viewRow, int column) const
 {
-    if (viewRow < 0 || viewRow >= int(m_view.size()) || column < 0 || column >= int(m_columns.size()))
+    if (viewRow < 0 || viewRow >= m_view.size() || column < 0 || column >= int(m_columns.size()))
         return nullValue();
     if (viewRow == m_pos && (m_state == State::Edit))
         return m_buffer[size_t(column)];
-    return cellsOf(size_t(m_view[size_t(viewRow)]))[column];
+    return m_store.values(size_t(m_view.storedAt(viewRow)))[column];
 }
 
 // --- navigation ---------------------------------------------------------------------------
@@ -263,7 +248,7 @@ void Dataset::last()
 {
     requireActive();
     postIfEditing();
-    setPosition(m_view.empty() ? -1 : int(m_view.size()) - 1);
+    setPosition(m_view.empty() ? -1 : m_view.size() - 1);
     m_eof = true;
 }
 
@@ -271,7 +256,7 @@ void Dataset::next()
 {
     requireActive();
     postIfEditing();
-    if (m_pos + 1 < int(m_view.size())) {
+    if (m_pos + 1 < m_view.size()) {
         setPosition(m_pos + 1);
     } else {
         m_eof = true;
@@ -292,7 +277,7 @@ void Dataset::prior()
 void Dataset::moveTo(int viewRow)
 {
     requireActive();
-    if (viewRow < 0 || viewRow >= int(m_view.size()))
+    if (viewRow < 0 || viewRow >= m_view.size())
         return;
     postIfEditing();
     if (viewRow != m_pos)
@@ -323,8 +308,8 @@ bool Dataset::locate(const QString &column, const QVariant &value, LocateOption 
             return false;
     }
     const QString key = value.toString();
-    for (int i = 0; i < int(m_view.size()); ++i) {
-        const QVariant &v = cellsOf(size_t(m_view[size_t(i)]))[c];
+    for (int i = 0; i < m_view.size(); ++i) {
+        const QVariant &v = m_store.values(size_t(m_view.storedAt(i)))[c];
         bool hit;
         if (numeric) {
             hit = !v.isNull() && v.toLongLong() == wanted;
@@ -380,9 +365,9 @@ void Dataset::setFiltered(bool on)
 
 void Dataset::setIndexFieldNames(const QString &column) { setSort(column); }
 
-void Dataset::setSort(const QString &expression)
+std::vector<RowView::SortKey> Dataset::sortKeysOf(const QString &expression, bool requireColumns) const
 {
-    std::vector<SortKey> keys;
+    std::vector<RowView::SortKey> keys;
     const QStringList parts = expression.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         const QStringList words = part.simplified().split(QLatin1Char(' '));
@@ -401,183 +386,45 @@ void Dataset::setSort(const QString &expression)
         QString col = words[0];
         if (col.startsWith(QLatin1Char('[')) && col.endsWith(QLatin1Char(']')))
             col = col.mid(1, col.size() - 2);
-        int index = columnIndex(col);
-        if (index < 0 && active())
+        const int index = columnIndex(col);
+        if (index < 0 && requireColumns)
             throw DatabaseError(QStringLiteral("Nach dem Feld »%1« kann nicht sortiert werden: es gibt es in der "
                                                "Tabelle »%2« nicht.")
                                     .arg(col, m_name));
         keys.push_back({index, descending});
     }
-    if (active())
-        postIfEditing();
-    const bool sameKeys = std::equal(keys.begin(), keys.end(), m_sortKeys.begin(), m_sortKeys.end(),
-                                     [](const SortKey &a, const SortKey &b) {
-                                         return a.column == b.column && a.descending == b.descending;
-                                     });
-    m_sortText = expression;
-    // Sorting again by the same keys is what the catalogue does on every search; when the rows
-    // already stand in that order there is nothing to do.
-    if (sameKeys && m_sortedCacheValid && m_viewInOrder)
-        return;
-    m_sortKeys = std::move(keys);
-    if (!sameKeys)
-        m_sortedCacheValid = false;
-    if (active()) {
-        rebuildView(true);
-        emit rowsReset();
-        emit currentChanged(m_pos);
-    }
+    return keys;
 }
 
-const std::vector<int> &Dataset::sortedOrder()
+void Dataset::setSort(const QString &expression)
 {
-    if (m_sortedCacheValid)
-        return m_sortedCache;
-    const size_t n = m_rows.size();
-    m_sortedCache.resize(n);
-    for (size_t i = 0; i < n; ++i)
-        m_sortedCache[i] = int(i);
-
-    // Keys are computed once per row, so sorting 100k rows stays cheap.
-    struct KeyColumn {
-        bool descending;
-        bool numeric;
-        std::vector<double> numbers;
-        std::vector<bool> nulls;
-        std::vector<QCollatorSortKey> texts;
-    };
-    std::vector<KeyColumn> keyColumns;
-    for (const SortKey &k : m_sortKeys) {
-        if (k.column < 0)
-            continue;
-        const ColumnDef &def = m_columns[size_t(k.column)];
-        KeyColumn kc{k.descending, def.isNumeric(), {}, {}, {}};
-        kc.nulls.resize(n);
-        if (kc.numeric) {
-            kc.numbers.resize(n);
-            for (size_t i = 0; i < n; ++i) {
-                const QVariant &v = cellsOf(i)[k.column];
-                kc.nulls[i] = v.isNull();
-                kc.numbers[i] = v.toDouble();
-            }
-        } else {
-            kc.texts.reserve(n);
-            const QCollator &col = textCollator();
-            for (size_t i = 0; i < n; ++i) {
-                const QVariant &v = cellsOf(i)[k.column];
-                kc.nulls[i] = v.isNull();
-                // Dates are stored as ISO text, so their text order is their time order.
-                kc.texts.push_back(col.sortKey(v.toString()));
-            }
-        }
-        keyColumns.push_back(std::move(kc));
+    if (!active()) {
+        sortKeysOf(expression, false); // refuses a malformed expression at once
+        m_sortText = expression;
+        return;
     }
-    if (!keyColumns.empty()) {
-        std::stable_sort(m_sortedCache.begin(), m_sortedCache.end(), [&](int a, int b) {
-            for (const KeyColumn &kc : keyColumns) {
-                int c = 0;
-                const bool na = kc.nulls[size_t(a)], nb = kc.nulls[size_t(b)];
-                if (na != nb) {
-                    c = na ? -1 : 1; // NULL first in ascending order
-                } else if (!na) {
-                    if (kc.numeric) {
-                        const double x = kc.numbers[size_t(a)], y = kc.numbers[size_t(b)];
-                        c = x < y ? -1 : (x > y ? 1 : 0);
-                    } else {
-                        c = kc.texts[size_t(a)].compare(kc.texts[size_t(b)]);
-                    }
-                }
-                if (c != 0)
-                    return kc.descending ? c > 0 : c < 0;
-            }
-            return false;
-        });
-    }
-    m_sortRank.resize(n);
-    for (size_t i = 0; i < n; ++i)
-        m_sortRank[size_t(m_sortedCache[i])] = int(i);
-    m_sortedCacheValid = true;
-    return m_sortedCache;
+    std::vector<RowView::SortKey> keys = sortKeysOf(expression, true);
+    postIfEditing();
+    m_sortText = expression;
+    if (!m_view.sortBy(std::move(keys)))
+        return;
+    rebuildView(true);
+    emit rowsReset();
+    emit currentChanged(m_pos);
 }
 
 void Dataset::rebuildView(bool keepCurrent)
 {
-    int currentStored = -1;
-    if (keepCurrent && m_pos >= 0 && m_pos < int(m_view.size()))
-        currentStored = m_view[size_t(m_pos)];
-    m_view.clear();
-    const std::optional<RowFilter::EqualityKey> key = m_filter ? m_filter->equalityKey() : std::nullopt;
-    if (key && key->column >= 0 && key->column < int(m_columns.size())) {
-        sortedOrder(); // keeps m_sortRank current
-        if (const std::vector<int> *hits = indexedRows(*key)) {
-            for (int i : *hits)
-                if (!m_rows[size_t(i)].deleted)
-                    m_view.push_back(i);
-            std::sort(m_view.begin(), m_view.end(),
-                      [this](int a, int b) { return m_sortRank[size_t(a)] < m_sortRank[size_t(b)]; });
-        }
-    } else {
-        rebuildViewByScan();
-    }
+    const int currentStored = keepCurrent && m_pos >= 0 && m_pos < m_view.size() ? m_view.storedAt(m_pos) : -1;
+    m_view.rebuild(m_filter.get());
     int pos = m_view.empty() ? -1 : 0;
     if (currentStored >= 0) {
-        const auto it = std::find(m_view.begin(), m_view.end(), currentStored);
-        if (it != m_view.end())
-            pos = int(it - m_view.begin());
+        const int found = m_view.find(currentStored);
+        if (found >= 0)
+            pos = found;
     }
     m_pos = pos;
     m_eof = m_bof = m_view.empty();
-    m_viewInOrder = true;
-}
-
-const std::vector<int> *Dataset::indexedRows(const RowFilter::EqualityKey &key)
-{
-    if (m_indexColumn != key.column) {
-        m_index.clear();
-        const size_t c = size_t(key.column);
-        for (size_t i = 0; i < m_rows.size(); ++i)
-            m_index[RowFilter::indexKey(cellsOf(i)[c])].push_back(int(i));
-        m_indexColumn = key.column;
-    }
-    const auto it = m_index.constFind(key.key);
-    return it == m_index.cend() ? nullptr : &*it;
-}
-
-void Dataset::invalidateIndexFor(const std::vector<bool> &changedColumns)
-{
-    if (m_indexColumn >= 0 && (changedColumns.empty() || changedColumns[size_t(m_indexColumn)])) {
-        m_index.clear();
-        m_indexColumn = -1;
-    }
-}
-
-void Dataset::invalidateOrderFor(const std::vector<bool> &changedColumns)
-{
-    // A change outside the sort columns keeps the order of the rows.
-    for (const SortKey &k : m_sortKeys)
-        if (k.column >= 0 && (changedColumns.empty() || changedColumns[size_t(k.column)]))
-            m_sortedCacheValid = false;
-    invalidateIndexFor(changedColumns);
-}
-
-void Dataset::rebuildViewByScan()
-{
-    const std::vector<int> &order = sortedOrder();
-    if (!m_filter && m_deletedRows == 0) {
-        m_view = order; // switching a filter off on a large table is one copy
-        return;
-    }
-    // Rows are tested in stored order, which is the order they lie in memory; walking them in
-    // sort order instead costs a cache miss per row on a large table.
-    std::vector<char> passes(m_rows.size());
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        const StoredRow &r = m_rows[i];
-        passes[i] = !r.deleted && (!m_filter || m_filter->matches(rowValues(i)));
-    }
-    m_view.reserve(order.size());
-    for (int i : order)
-        if (passes[size_t(i)])
-            m_view.push_back(i);
 }
 
 // --- editing --------------------------------------------------------------------------------
@@ -597,7 +444,7 @@ void Dataset::edit()
         append();
         return;
     }
-    const QVariant *cells = cellsOf(size_t(m_view[size_t(m_pos)]));
+    const QVariant *cells = m_store.values(size_t(m_view.storedAt(m_pos)));
     m_buffer.assign(cells, cells + m_columns.size());
     m_dirty.assign(m_columns.size(), false);
     m_state = State::Edit;
@@ -704,12 +551,12 @@ void Dataset::post()
 {
     requireActive();
     if (m_state == State::Edit) {
-        StoredRow &row = m_rows[size_t(m_view[size_t(m_pos)])];
+        const int stored = m_view.storedAt(m_pos);
         const bool changed = std::find(m_dirty.begin(), m_dirty.end(), true) != m_dirty.end();
         if (changed) {
-            writeRow(&row, m_buffer, m_dirty); // on failure the edit stays pending
-            std::copy(m_buffer.begin(), m_buffer.end(), cellsOf(size_t(m_view[size_t(m_pos)])));
-            invalidateOrderFor(m_dirty);
+            writeRow(&m_store.rows[size_t(stored)], m_buffer, m_dirty); // on failure the edit stays pending
+            std::copy(m_buffer.begin(), m_buffer.end(), m_store.values(size_t(stored)));
+            m_view.rowChanged(stored, m_dirty);
         }
         m_state = State::Browse;
         m_buffer.clear();
@@ -719,17 +566,14 @@ void Dataset::post()
     }
     if (m_state == State::Insert) {
         const qint64 rowId = writeRow(nullptr, m_buffer, m_dirty);
-        m_rows.push_back({rowId, false});
-        m_cells.insert(m_cells.end(), std::make_move_iterator(m_buffer.begin()), std::make_move_iterator(m_buffer.end()));
+        m_store.rows.push_back({rowId, false});
+        m_store.cells.insert(m_store.cells.end(), std::make_move_iterator(m_buffer.begin()),
+                             std::make_move_iterator(m_buffer.end()));
         m_state = State::Browse;
         m_buffer.clear();
-        m_sortedCacheValid = false;
-        if (m_indexColumn >= 0)
-            m_index[RowFilter::indexKey(cellsOf(m_rows.size() - 1)[m_indexColumn])].push_back(int(m_rows.size()) - 1);
-        m_view.push_back(int(m_rows.size()) - 1);
-        m_viewInOrder = false; // the new row stands at the end until the rows are sorted again
+        m_view.rowAppended(int(m_store.size()) - 1); // at the end until the rows are sorted again
         emit rowsReset();
-        setPosition(int(m_view.size()) - 1);
+        setPosition(m_view.size() - 1);
         return;
     }
     throw DatabaseError(QStringLiteral("Die Tabelle »%1« ist nicht im Bearbeitungsmodus.").arg(m_name));
@@ -755,12 +599,12 @@ void Dataset::remove()
         cancel();
     if (m_view.empty())
         throw DatabaseError(QStringLiteral("Die Tabelle »%1« enthält keinen Datensatz zum Löschen.").arg(m_name));
-    StoredRow &row = m_rows[size_t(m_view[size_t(m_pos)])];
+    StoredRow &row = currentStored();
     deleteRow(row);
     row.deleted = true;
-    ++m_deletedRows;
-    m_view.erase(m_view.begin() + m_pos);
-    const int pos = m_view.empty() ? -1 : std::min(m_pos, int(m_view.size()) - 1);
+    ++m_store.deletedCount;
+    m_view.rowRemoved(m_pos);
+    const int pos = m_view.empty() ? -1 : std::min(m_pos, m_view.size() - 1);
     emit rowsReset();
     setPosition(pos);
 }
@@ -768,17 +612,16 @@ void Dataset::remove()
 void Dataset::reloadKeepingRow()
 {
     qint64 currentId = -1;
-    if (m_pos >= 0 && m_pos < int(m_view.size()))
-        currentId = m_rows[size_t(m_view[size_t(m_pos)])].rowId;
+    if (m_pos >= 0 && m_pos < m_view.size())
+        currentId = currentStored().rowId;
     m_state = State::Browse;
     m_buffer.clear();
     takeRows(loadRows());
-    m_sortedCacheValid = false;
-    invalidateIndexFor({});
+    m_view.sortBy(sortKeysOf(m_sortText, false));
     rebuildView(false);
     int pos = m_view.empty() ? -1 : 0;
-    for (int i = 0; i < int(m_view.size()); ++i)
-        if (m_rows[size_t(m_view[size_t(i)])].rowId == currentId) {
+    for (int i = 0; i < m_view.size(); ++i)
+        if (m_store.rows[size_t(m_view.storedAt(i))].rowId == currentId) {
             pos = i;
             break;
         }
@@ -832,9 +675,9 @@ Dataset::LoadedRows Table::loadRows()
         names << Schema::quoteIdentifier(c.name);
     // Short texts repeat a lot (category, genus, "Ja"/"Nein", locations, diary dates): one copy
     // of each value saves memory and keeps a filter over them in the cache.
-    std::vector<bool> shared(cols.size() + 1, false);
+    std::vector<bool> shared(cols.size(), false);
     for (size_t i = 0; i < cols.size(); ++i)
-        shared[i + 1] = (cols[i].kind == ColumnKind::Text && cols[i].width <= 50) || cols[i].kind == ColumnKind::DateTime;
+        shared[i] = (cols[i].kind == ColumnKind::Text && cols[i].width <= 50) || cols[i].kind == ColumnKind::DateTime;
     const QString sql = QStringLiteral("SELECT rowid, %1 FROM %2")
                             .arg(names.join(QLatin1String(", ")), Schema::quoteIdentifier(name()));
     setColumns(std::move(cols));
@@ -843,11 +686,7 @@ Dataset::LoadedRows Table::loadRows()
         db.select(QStringLiteral("SELECT count(*) FROM %1").arg(Schema::quoteIdentifier(name()))).at(0).at(0).toLongLong();
     result.rowIds.reserve(size_t(count));
     result.cells.reserve(size_t(count) * m_columns.size());
-    db.forEachRow(sql, {}, shared, [&](SqlRow &r) {
-        result.rowIds.push_back(r[0].toLongLong());
-        result.cells.insert(result.cells.end(), std::make_move_iterator(r.begin() + 1),
-                            std::make_move_iterator(r.end()));
-    });
+    db.readRows(sql, true, shared, result.rowIds, result.cells);
     return result;
 }
 
@@ -930,10 +769,7 @@ Dataset::LoadedRows Query::loadRows()
     const QString select = JetSql::translateSelect(sql.join(QLatin1Char('\n')));
     setColumns(database().resultColumns(select));
     LoadedRows result;
-    database().forEachRow(select, {}, {}, [&](SqlRow &r) {
-        result.rowIds.push_back(qint64(result.rowIds.size()) + 1);
-        result.cells.insert(result.cells.end(), std::make_move_iterator(r.begin()), std::make_move_iterator(r.end()));
-    });
+    database().readRows(select, false, {}, result.rowIds, result.cells);
     return result;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "data/Database.h"
-#include "data/LargeBlockAllocator.h"
 #include "data/RowFilter.h"
+#include "data/RowView.h"
 #include "data/Schema.h"
+#include "data/StoredRows.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -114,12 +115,9 @@ signals:
     void rowChanged(int viewRow);
 
 protected:
-    struct StoredRow {
-        qint64 rowId = 0;
-        bool deleted = false;
-    };
+    using StoredRow = vindel::StoredRow;
     // What loading yields: the row ids and the values, row after row in one block.
-    using Cells = std::vector<QVariant, LargeBlockAllocator<QVariant>>;
+    using Cells = CellBlock;
     struct LoadedRows {
         std::vector<qint64> rowIds;
         Cells cells;
@@ -141,28 +139,22 @@ private:
     int requireColumn(const QString &name) const;
     const QVariant *currentValues() const;
     void takeRows(LoadedRows loaded);
-    // The values of stored row i: one block for all rows keeps a scan over them sequential.
-    const QVariant *cellsOf(size_t row) const { return m_cells.data() + row * m_columns.size(); }
-    QVariant *cellsOf(size_t row) { return m_cells.data() + row * m_columns.size(); }
-    std::span<const QVariant> rowValues(size_t row) const { return {cellsOf(row), m_columns.size()}; }
     QVariant convertForColumn(const ColumnDef &column, const QVariant &value) const;
     void postIfEditing();
     void rebuildView(bool keepCurrent);
-    void rebuildViewByScan();
-    void invalidateOrderFor(const std::vector<bool> &changedColumns);
-    const std::vector<int> &sortedOrder();
+    // Unknown columns are refused with requireColumns, else left out.
+    std::vector<RowView::SortKey> sortKeysOf(const QString &expression, bool requireColumns) const;
     void setPosition(int viewRow, bool notify = true);
     void notifyScroll();
     void requireActive() const;
+    StoredRow &currentStored() { return m_store.rows[size_t(m_view.storedAt(m_pos))]; }
 
     Database &m_db;
     QString m_name;
     State m_state = State::Inactive;
 
-    std::vector<StoredRow> m_rows; // stored order
-    Cells m_cells;                 // the values of m_rows, row after row
-    int m_deletedRows = 0;         // rows of m_rows deleted since they were loaded
-    std::vector<int> m_view;       // indexes into m_rows: filtered, sorted
+    StoredRows m_store;  // every row as loaded, in stored order
+    RowView m_view;      // the rows shown: filtered, sorted
     int m_pos = -1;
     bool m_eof = true;
     bool m_bof = true;
@@ -170,24 +162,7 @@ private:
     QString m_filterText;
     bool m_filtered = false;
     std::unique_ptr<RowFilter> m_filter;
-
     QString m_sortText;
-    struct SortKey {
-        int column;
-        bool descending;
-    };
-    std::vector<SortKey> m_sortKeys;
-    std::vector<int> m_sortedCache; // all rows in sort order; empty when stale
-    std::vector<int> m_sortRank;    // position of each stored row in m_sortedCache
-    bool m_sortedCacheValid = false;
-    bool m_viewInOrder = false; // m_view follows m_sortedCache (no row appended since)
-
-    // Rows by the case-folded text of one column, built when an equality filter on it is
-    // applied (the diary of one plant among many thousand entries).
-    const std::vector<int> *indexedRows(const RowFilter::EqualityKey &key);
-    void invalidateIndexFor(const std::vector<bool> &changedColumns);
-    QHash<QString, std::vector<int>> m_index;
-    int m_indexColumn = -1;
 
     SqlRow m_buffer;         // the pending edit
     std::vector<bool> m_dirty;

@@ -199,6 +199,9 @@ public:
         return true;
     }
 
+    // The folded text every match begins with.
+    const QString &literalStart() const { return m_first; }
+
 private:
     bool m_exact = false;
     bool m_any = false;
@@ -365,6 +368,7 @@ public:
     virtual ~Node() = default;
     virtual bool eval(Row row) const = 0;
     virtual std::optional<RowFilter::EqualityKey> equalityKey() const { return std::nullopt; }
+    virtual void collectPrefixes(std::vector<RowFilter::Prefix> &) const {}
 };
 
 using NodePtr = std::unique_ptr<Node>;
@@ -378,6 +382,11 @@ public:
             if (!p->eval(row))
                 return false;
         return true;
+    }
+    void collectPrefixes(std::vector<RowFilter::Prefix> &out) const override
+    {
+        for (const NodePtr &p : parts)
+            p->collectPrefixes(out);
     }
 };
 
@@ -400,6 +409,11 @@ public:
     {
         TextBuffer buf;
         return m_glob.matches(textOf(valueAt(row, m_column), buf));
+    }
+    void collectPrefixes(std::vector<RowFilter::Prefix> &out) const override
+    {
+        if (!m_glob.literalStart().isEmpty())
+            out.push_back({m_column, m_glob.literalStart()});
     }
 
 private:
@@ -493,6 +507,13 @@ public:
     std::optional<EqualityKey> equalityKey() const override
     {
         return m_root ? m_root->equalityKey() : std::nullopt;
+    }
+    std::vector<Prefix> requiredPrefixes() const override
+    {
+        std::vector<Prefix> out;
+        if (m_root)
+            m_root->collectPrefixes(out);
+        return out;
     }
 
 private:
@@ -777,6 +798,41 @@ QString RowFilter::indexKey(const QVariant &value)
 {
     TextBuffer buf;
     return foldText(textOf(value, buf));
+}
+
+namespace {
+// The key holds the folded first unit in bits 16-31 and the second in bits 0-15; these bits say
+// which of them are there, and that a surrogate (not folded in the key) makes the key unusable.
+constexpr quint64 kFirstUnit = quint64(1) << 32;
+constexpr quint64 kSecondUnit = quint64(1) << 33;
+constexpr quint64 kUnusable = quint64(1) << 34;
+} // namespace
+
+quint64 RowFilter::prefixKey(const QVariant &value)
+{
+    TextBuffer buf;
+    const QStringView text = textOf(value, buf);
+    const char16_t *table = foldTable();
+    quint64 key = 0;
+    for (qsizetype i = 0; i < 2 && i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isSurrogate(c))
+            return kUnusable;
+        key |= quint64(table[c]) << (i == 0 ? 16 : 0);
+        key |= i == 0 ? kFirstUnit : kSecondUnit;
+    }
+    return key;
+}
+
+bool RowFilter::admits(quint64 key, QStringView prefix)
+{
+    if (key & kUnusable || prefix.isEmpty() || QChar::isSurrogate(prefix[0].unicode()))
+        return true;
+    if (!(key & kFirstUnit) || char16_t((key >> 16) & 0xFFFF) != prefix[0].unicode())
+        return false;
+    if (prefix.size() < 2 || QChar::isSurrogate(prefix[1].unicode()))
+        return true;
+    return (key & kSecondUnit) && char16_t(key & 0xFFFF) == prefix[1].unicode();
 }
 
 std::unique_ptr<RowFilter> RowFilter::compile(const QString &expression, const std::vector<ColumnDef> &columns)

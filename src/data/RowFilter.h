@@ -37,6 +37,18 @@ public:
     virtual std::optional<EqualityKey> equalityKey() const = 0;
     // A column text as the equality comparison sees it (case folded; NULL is "").
     static QString indexKey(const QVariant &value);
+
+    // Texts some columns must begin with (folded) for a row to pass: the LIKE clauses with a
+    // literal start that the whole expression needs (the only clause, or one joined by AND).
+    struct Prefix {
+        int column;
+        QString folded;
+    };
+    virtual std::vector<Prefix> requiredPrefixes() const = 0;
+    // The first two folded units of a value's text, kept per row, so that a required prefix can
+    // turn most rows away without reading them. admits() never turns away a row that matches.
+    static quint64 prefixKey(const QVariant &value);
+    static bool admits(quint64 key, QStringView foldedPrefix);
 };
 
 // The one way values enter filter expressions: 'text' with every apostrophe doubled.

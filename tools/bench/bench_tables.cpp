@@ -1,12 +1,19 @@
 // Speed of the table cursors on large catalogues: opening, one search keystroke, bulk appends.
-//   build/tools/bench/bench_tables [plants=100000]
+//   build/tools/bench/bench_tables [plants=100000]       the whole report
+//   build/tools/bench/bench_tables make FILE [plants]     writes a catalogue of that many plants
+//   build/tools/bench/bench_tables open FILE              opens the plant cursor once (for timing
+//                                                         the whole process against a plain read:
+//                                                         sqlite3 FILE "SELECT * FROM Pflanzen")
 #include "data/DataTables.h"
 #include "data/NewDatabase.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 using namespace vindel;
 
@@ -43,6 +50,46 @@ double msSince(const QElapsedTimer &t) { return t.nsecsElapsed() / 1e6; }
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("make") && argc > 2) {
+        const QString path = QString::fromLocal8Bit(argv[2]);
+        QFile::remove(path);
+        createDatabase(path);
+        Database db;
+        db.open(path);
+        fillPlants(db, argc > 3 ? std::atoi(argv[3]) : 100000);
+        return 0;
+    }
+    if (mode == QLatin1String("open") && argc > 2) {
+        DataTables t;
+        t.db.open(QString::fromLocal8Bit(argv[2]));
+        t.Tab_Pflanzen_test.open();
+        return t.Tab_Pflanzen_test.recordCount() > 0 ? 0 : 1;
+    }
+    if (mode == QLatin1String("search") && argc > 2) {
+        // Keystrokes into the search box over and over; prints the median.
+        DataTables t;
+        t.db.open(QString::fromLocal8Bit(argv[2]));
+        Table &p = t.Tab_Pflanzen_test;
+        p.open();
+        p.setIndexFieldNames(QStringLiteral("Namen"));
+        std::vector<double> times;
+        const QString typed[] = {QStringLiteral("T"), QStringLiteral("Ta"), QStringLiteral("Tam"), QStringLiteral("Ta"),
+                                 QStringLiteral("T"), QString()};
+        QElapsedTimer timer;
+        for (int round = 0; round < 20; ++round)
+            for (const QString &s : typed) {
+                timer.restart();
+                p.setFilter(QStringLiteral("(Kategorie LIKE 'Stauden*') AND (Namen  LIKE %1)").arg(filterQuoted(s + "*")));
+                p.setFiltered(true);
+                p.first();
+                times.push_back(msSince(timer));
+            }
+        std::sort(times.begin(), times.end());
+        std::printf("search keystroke, %d plants: median %.2f ms, max %.2f ms\n", int(p.recordCount()),
+                    times[times.size() / 2], times.back());
+        return 0;
+    }
     const int large = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
 

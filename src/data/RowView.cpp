@@ -1,0 +1,240 @@
+#include "data/RowView.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
+namespace vindel {
+
+namespace {
+
+const QCollator &textCollator()
+{
+    static const QCollator c = [] {
+        QCollator col(QLocale(QLocale::German, QLocale::Germany));
+        col.setCaseSensitivity(Qt::CaseInsensitive);
+        return col;
+    }();
+    return c;
+}
+
+} // namespace
+
+RowView::RowView(const StoredRows &store, const std::vector<ColumnDef> &columns) : m_store(store), m_columns(columns)
+{
+}
+
+int RowView::find(int storedRow) const
+{
+    const auto it = std::find(m_rows.begin(), m_rows.end(), storedRow);
+    return it == m_rows.end() ? -1 : int(it - m_rows.begin());
+}
+
+bool RowView::sortBy(std::vector<SortKey> keys)
+{
+    const bool same = keys == m_sortKeys;
+    // Sorting again by the same keys is what the catalogue does on every search; when the rows
+    // already stand in that order there is nothing to do.
+    if (same && m_sortedValid && m_inOrder)
+        return false;
+    if (!same) {
+        m_sortKeys = std::move(keys);
+        m_sortedValid = false;
+    }
+    return true;
+}
+
+void RowView::reset()
+{
+    m_rows.clear();
+    m_inOrder = false;
+    m_sorted.clear();
+    m_rank.clear();
+    m_sortedValid = false;
+    m_index.clear();
+    m_indexColumn = -1;
+    m_prefixKeys.clear();
+}
+
+void RowView::rebuild(const RowFilter *filter)
+{
+    m_rows.clear();
+    const std::optional<RowFilter::EqualityKey> key = filter ? filter->equalityKey() : std::nullopt;
+    if (key && key->column >= 0 && key->column < int(m_columns.size())) {
+        sortedOrder(); // keeps m_rank current
+        if (const std::vector<int> *hits = indexedRows(*key)) {
+            for (int i : *hits)
+                if (!m_store.rows[size_t(i)].deleted)
+                    m_rows.push_back(i);
+            std::sort(m_rows.begin(), m_rows.end(), [this](int a, int b) { return m_rank[size_t(a)] < m_rank[size_t(b)]; });
+        }
+    } else {
+        scan(filter);
+    }
+    m_inOrder = true;
+}
+
+void RowView::scan(const RowFilter *filter)
+{
+    const std::vector<int> &order = sortedOrder();
+    if (!filter && m_store.deletedCount == 0) {
+        m_rows = order; // switching a filter off on a large table is one copy
+        return;
+    }
+    // A text the rows must begin with turns most of them away by their first letters alone,
+    // without reading their values.
+    std::vector<RowFilter::Prefix> prefixes = filter ? filter->requiredPrefixes() : std::vector<RowFilter::Prefix>{};
+    std::vector<const std::vector<quint64> *> keys;
+    for (const RowFilter::Prefix &p : prefixes)
+        keys.push_back(&prefixKeys(p.column));
+
+    // Rows are tested in stored order, which is the order they lie in memory; walking them in
+    // sort order instead costs a cache miss per row on a large table.
+    const size_t n = m_store.size();
+    std::vector<char> passes(n);
+    for (size_t i = 0; i < n; ++i) {
+        if (m_store.rows[i].deleted)
+            continue;
+        bool admitted = true;
+        for (size_t k = 0; k < keys.size() && admitted; ++k)
+            admitted = RowFilter::admits((*keys[k])[i], prefixes[k].folded);
+        passes[i] = admitted && (!filter || filter->matches(m_store.span(i)));
+    }
+    m_rows.reserve(order.size());
+    for (int i : order)
+        if (passes[size_t(i)])
+            m_rows.push_back(i);
+}
+
+const std::vector<int> &RowView::sortedOrder()
+{
+    if (m_sortedValid)
+        return m_sorted;
+    const size_t n = m_store.size();
+    m_sorted.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        m_sorted[i] = int(i);
+
+    // Keys are computed once per row, so sorting 100k rows stays cheap.
+    struct KeyColumn {
+        bool descending;
+        bool numeric;
+        std::vector<double> numbers;
+        std::vector<bool> nulls;
+        std::vector<QCollatorSortKey> texts;
+    };
+    std::vector<KeyColumn> keyColumns;
+    for (const SortKey &k : m_sortKeys) {
+        if (k.column < 0)
+            continue;
+        const ColumnDef &def = m_columns[size_t(k.column)];
+        KeyColumn kc{k.descending, def.isNumeric(), {}, {}, {}};
+        kc.nulls.resize(n);
+        if (kc.numeric) {
+            kc.numbers.resize(n);
+            for (size_t i = 0; i < n; ++i) {
+                const QVariant &v = m_store.values(i)[k.column];
+                kc.nulls[i] = v.isNull();
+                kc.numbers[i] = v.toDouble();
+            }
+        } else {
+            kc.texts.reserve(n);
+            const QCollator &col = textCollator();
+            for (size_t i = 0; i < n; ++i) {
+                const QVariant &v = m_store.values(i)[k.column];
+                kc.nulls[i] = v.isNull();
+                // Dates are stored as ISO text, so their text order is their time order.
+                kc.texts.push_back(col.sortKey(v.toString()));
+            }
+        }
+        keyColumns.push_back(std::move(kc));
+    }
+    if (!keyColumns.empty()) {
+        std::stable_sort(m_sorted.begin(), m_sorted.end(), [&](int a, int b) {
+            for (const KeyColumn &kc : keyColumns) {
+                int c = 0;
+                const bool na = kc.nulls[size_t(a)], nb = kc.nulls[size_t(b)];
+                if (na != nb) {
+                    c = na ? -1 : 1; // NULL first in ascending order
+                } else if (!na) {
+                    if (kc.numeric) {
+                        const double x = kc.numbers[size_t(a)], y = kc.numbers[size_t(b)];
+                        c = x < y ? -1 : (x > y ? 1 : 0);
+                    } else {
+                        c = kc.texts[size_t(a)].compare(kc.texts[size_t(b)]);
+                    }
+                }
+                if (c != 0)
+                    return kc.descending ? c > 0 : c < 0;
+            }
+            return false;
+        });
+    }
+    m_rank.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        m_rank[size_t(m_sorted[i])] = int(i);
+    m_sortedValid = true;
+    return m_sorted;
+}
+
+const std::vector<int> *RowView::indexedRows(const RowFilter::EqualityKey &key)
+{
+    if (m_indexColumn != key.column) {
+        m_index.clear();
+        const size_t c = size_t(key.column);
+        for (size_t i = 0; i < m_store.size(); ++i)
+            m_index[RowFilter::indexKey(m_store.values(i)[c])].push_back(int(i));
+        m_indexColumn = key.column;
+    }
+    const auto it = m_index.constFind(key.key);
+    return it == m_index.cend() ? nullptr : &*it;
+}
+
+const std::vector<quint64> &RowView::prefixKeys(int column)
+{
+    if (m_prefixKeys.size() < m_columns.size())
+        m_prefixKeys.resize(m_columns.size());
+    std::vector<quint64> &keys = m_prefixKeys[size_t(column)];
+    if (keys.size() != m_store.size()) {
+        keys.resize(m_store.size());
+        for (size_t i = 0; i < m_store.size(); ++i)
+            keys[i] = RowFilter::prefixKey(m_store.values(i)[column]);
+    }
+    return keys;
+}
+
+void RowView::columnsChanged(const std::vector<bool> &changed)
+{
+    // A change outside the sort columns keeps the order of the rows.
+    for (const SortKey &k : m_sortKeys)
+        if (k.column >= 0 && (changed.empty() || changed[size_t(k.column)]))
+            m_sortedValid = false;
+    if (m_indexColumn >= 0 && (changed.empty() || changed[size_t(m_indexColumn)])) {
+        m_index.clear();
+        m_indexColumn = -1;
+    }
+}
+
+void RowView::rowChanged(int storedRow, const std::vector<bool> &changed)
+{
+    columnsChanged(changed);
+    for (size_t c = 0; c < m_prefixKeys.size(); ++c)
+        if (!m_prefixKeys[c].empty() && (changed.empty() || changed[c]))
+            m_prefixKeys[c][size_t(storedRow)] = RowFilter::prefixKey(m_store.values(size_t(storedRow))[c]);
+}
+
+void RowView::rowAppended(int storedRow)
+{
+    m_sortedValid = false;
+    if (m_indexColumn >= 0)
+        m_index[RowFilter::indexKey(m_store.values(size_t(storedRow))[m_indexColumn])].push_back(storedRow);
+    for (size_t c = 0; c < m_prefixKeys.size(); ++c)
+        if (!m_prefixKeys[c].empty())
+            m_prefixKeys[c].push_back(RowFilter::prefixKey(m_store.values(size_t(storedRow))[c]));
+    m_rows.push_back(storedRow);
+    m_inOrder = false;
+}
+
+void RowView::rowRemoved(int viewRow) { m_rows.erase(m_rows.begin() + viewRow); }
+
+} // namespace vindel

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "data/RowFilter.h"
+#include "data/StoredRows.h"
+
+#include <QHash>
+#include <optional>
+#include <vector>
+
+namespace vindel {
+
+// Which stored rows a table object shows, and in which order: the rows that pass its filter, in
+// its sort order. It keeps what makes that fast on a large table: the sort keys of every row
+// (kept while no sort column changes), an index of one column's values for an equality filter,
+// and per column the first letters of every row for filters that need a text to begin with
+// something. Each is made when first needed and follows the changes it is told of.
+class RowView {
+public:
+    struct SortKey {
+        int column; // -1: a column the table lacks (ignored)
+        bool descending;
+        bool operator==(const SortKey &) const = default;
+    };
+
+    RowView(const StoredRows &store, const std::vector<ColumnDef> &columns);
+
+    const std::vector<int> &rows() const { return m_rows; }
+    int size() const { return int(m_rows.size()); }
+    bool empty() const { return m_rows.empty(); }
+    int storedAt(int viewRow) const { return m_rows[size_t(viewRow)]; }
+    int find(int storedRow) const; // the view row showing it, or -1
+
+    // New sort keys. False when they are the keys already in use and the rows stand in their
+    // order, so there is nothing to place anew.
+    bool sortBy(std::vector<SortKey> keys);
+    // Places the rows that pass the filter (every row without one) in sort order.
+    void rebuild(const RowFilter *filter);
+
+    // What happened to the stored rows.
+    void reset(); // loaded anew: everything kept about them goes
+    void rowChanged(int storedRow, const std::vector<bool> &changedColumns);
+    void rowAppended(int storedRow); // shown at the end until the rows are placed anew
+    void rowRemoved(int viewRow);
+
+private:
+    const std::vector<int> &sortedOrder();
+    void scan(const RowFilter *filter);
+    const std::vector<int> *indexedRows(const RowFilter::EqualityKey &key);
+    const std::vector<quint64> &prefixKeys(int column);
+    void columnsChanged(const std::vector<bool> &changedColumns);
+
+    const StoredRows &m_store;
+    const std::vector<ColumnDef> &m_columns;
+    std::vector<int> m_rows; // indexes into the stored rows: filtered, sorted
+    bool m_inOrder = false;  // m_rows follows the sort (no row appended since)
+
+    std::vector<SortKey> m_sortKeys;
+    std::vector<int> m_sorted; // all rows in sort order
+    std::vector<int> m_rank;   // position of each stored row in m_sorted
+    bool m_sortedValid = false;
+
+    // Rows by the case-folded text of one column (the diary of one plant among many thousand).
+    QHash<QString, std::vector<int>> m_index;
+    int m_indexColumn = -1;
+
+    // Per column (empty until needed): RowFilter::prefixKey of every stored row.
+    std::vector<std::vector<quint64>> m_prefixKeys;
+};
+
+} // namespace vindel
