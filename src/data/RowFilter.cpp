@@ -796,6 +796,20 @@ private:
 
 QString RowFilter::indexKey(const QVariant &value)
 {
+    // Most keys (numbers, lower-case words) fold to themselves: then the stored text itself is
+    // the key, shared rather than copied.
+    if (value.typeId() == QMetaType::QString) {
+        const QString &text = *static_cast<const QString *>(value.constData());
+        const char16_t *table = foldTable();
+        bool same = true;
+        for (const QChar c : text)
+            if (QChar::isSurrogate(c.unicode()) || table[c.unicode()] != c.unicode()) {
+                same = false;
+                break;
+            }
+        if (same)
+            return text;
+    }
     TextBuffer buf;
     return foldText(textOf(value, buf));
 }

@@ -51,9 +51,17 @@ void RowView::reset()
     m_sorted.clear();
     m_rank.clear();
     m_sortedValid = false;
-    m_index.clear();
-    m_indexColumn = -1;
+    dropIndex();
     m_prefixKeys.clear();
+}
+
+void RowView::dropIndex()
+{
+    m_indexColumn = -1;
+    m_indexSlot.clear();
+    m_indexStart.clear();
+    m_indexRows.clear();
+    m_indexAppended.clear();
 }
 
 void RowView::rebuild(const RowFilter *filter)
@@ -62,12 +70,12 @@ void RowView::rebuild(const RowFilter *filter)
     const std::optional<RowFilter::EqualityKey> key = filter ? filter->equalityKey() : std::nullopt;
     if (key && key->column >= 0 && key->column < int(m_columns.size())) {
         sortedOrder(); // keeps m_rank current
-        if (const std::vector<int> *hits = indexedRows(*key)) {
-            for (int i : *hits)
+        std::vector<int> appended;
+        for (const std::span<const int> hits : {indexedRows(*key, appended), std::span<const int>(appended)})
+            for (int i : hits)
                 if (!m_store.rows[size_t(i)].deleted)
                     m_rows.push_back(i);
-            std::sort(m_rows.begin(), m_rows.end(), [this](int a, int b) { return m_rank[size_t(a)] < m_rank[size_t(b)]; });
-        }
+        std::sort(m_rows.begin(), m_rows.end(), [this](int a, int b) { return m_rank[size_t(a)] < m_rank[size_t(b)]; });
     } else {
         scan(filter);
     }
@@ -177,17 +185,43 @@ const std::vector<int> &RowView::sortedOrder()
     return m_sorted;
 }
 
-const std::vector<int> *RowView::indexedRows(const RowFilter::EqualityKey &key)
+std::span<const int> RowView::indexedRows(const RowFilter::EqualityKey &key, std::vector<int> &appendedHits)
 {
     if (m_indexColumn != key.column) {
-        m_index.clear();
-        const size_t c = size_t(key.column);
-        for (size_t i = 0; i < m_store.size(); ++i)
-            m_index[RowFilter::indexKey(m_store.values(i)[c])].push_back(int(i));
+        // One pass gives every row its value's slot, a second lays the rows of each slot together.
+        dropIndex();
+        const size_t n = m_store.size();
+        std::vector<int> slotOfRow(n);
+        std::vector<int> counts;
+        m_indexSlot.reserve(qsizetype(std::min<size_t>(n, 1 << 20)));
+        for (size_t i = 0; i < n; ++i) {
+            const QString k = RowFilter::indexKey(m_store.values(i)[key.column]);
+            auto it = m_indexSlot.constFind(k);
+            if (it == m_indexSlot.cend()) {
+                it = m_indexSlot.insert(k, int(counts.size()));
+                counts.push_back(0);
+            }
+            slotOfRow[i] = *it;
+            ++counts[size_t(*it)];
+        }
+        m_indexStart.assign(counts.size() + 1, 0);
+        for (size_t s = 0; s < counts.size(); ++s)
+            m_indexStart[s + 1] = m_indexStart[s] + counts[s];
+        m_indexRows.resize(n);
+        std::vector<int> fill(m_indexStart.begin(), m_indexStart.end() - 1);
+        for (size_t i = 0; i < n; ++i)
+            m_indexRows[size_t(fill[size_t(slotOfRow[i])]++)] = int(i);
         m_indexColumn = key.column;
     }
-    const auto it = m_index.constFind(key.key);
-    return it == m_index.cend() ? nullptr : &*it;
+    const auto appended = m_indexAppended.constFind(key.key);
+    if (appended != m_indexAppended.cend())
+        appendedHits = *appended;
+    const auto it = m_indexSlot.constFind(key.key);
+    if (it == m_indexSlot.cend())
+        return {};
+    const int slot = *it;
+    return std::span<const int>(m_indexRows.data() + m_indexStart[size_t(slot)],
+                                size_t(m_indexStart[size_t(slot) + 1] - m_indexStart[size_t(slot)]));
 }
 
 const std::vector<quint64> &RowView::prefixKeys(int column)
@@ -209,10 +243,8 @@ void RowView::columnsChanged(const std::vector<bool> &changed)
     for (const SortKey &k : m_sortKeys)
         if (k.column >= 0 && (changed.empty() || changed[size_t(k.column)]))
             m_sortedValid = false;
-    if (m_indexColumn >= 0 && (changed.empty() || changed[size_t(m_indexColumn)])) {
-        m_index.clear();
-        m_indexColumn = -1;
-    }
+    if (m_indexColumn >= 0 && (changed.empty() || changed[size_t(m_indexColumn)]))
+        dropIndex();
 }
 
 void RowView::rowChanged(int storedRow, const std::vector<bool> &changed)
@@ -227,7 +259,7 @@ void RowView::rowAppended(int storedRow)
 {
     m_sortedValid = false;
     if (m_indexColumn >= 0)
-        m_index[RowFilter::indexKey(m_store.values(size_t(storedRow))[m_indexColumn])].push_back(storedRow);
+        m_indexAppended[RowFilter::indexKey(m_store.values(size_t(storedRow))[m_indexColumn])].push_back(storedRow);
     for (size_t c = 0; c < m_prefixKeys.size(); ++c)
         if (!m_prefixKeys[c].empty())
             m_prefixKeys[c].push_back(RowFilter::prefixKey(m_store.values(size_t(storedRow))[c]));

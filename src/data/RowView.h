@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace vindel {
@@ -45,7 +46,7 @@ public:
 private:
     const std::vector<int> &sortedOrder();
     void scan(const RowFilter *filter);
-    const std::vector<int> *indexedRows(const RowFilter::EqualityKey &key);
+    std::span<const int> indexedRows(const RowFilter::EqualityKey &key, std::vector<int> &appendedHits);
     const std::vector<quint64> &prefixKeys(int column);
     void columnsChanged(const std::vector<bool> &changedColumns);
 
@@ -59,9 +60,15 @@ private:
     std::vector<int> m_rank;   // position of each stored row in m_sorted
     bool m_sortedValid = false;
 
-    // Rows by the case-folded text of one column (the diary of one plant among many thousand).
-    QHash<QString, std::vector<int>> m_index;
+    // Rows by the case-folded text of one column (the diary of one plant among many thousand):
+    // the rows of each value lie together in m_indexRows, from m_indexStart[slot] on; rows
+    // appended since the index was made are kept aside.
     int m_indexColumn = -1;
+    QHash<QString, int> m_indexSlot;
+    std::vector<int> m_indexStart;
+    std::vector<int> m_indexRows;
+    QHash<QString, std::vector<int>> m_indexAppended;
+    void dropIndex();
 
     // Per column (empty until needed): RowFilter::prefixKey of every stored row.
     std::vector<std::vector<quint64>> m_prefixKeys;

@@ -34,7 +34,10 @@ void completeDiary(DataTables &t)
     Table &h = t.Tab_Historie;
     h.open();
     h.setFiltered(false);
-    if (h.isEmpty())
+    // Walking every entry of a large diary costs; the database tells at once whether one lacks
+    // its action.
+    if (h.isEmpty()
+        || t.db.select(QStringLiteral("SELECT 1 FROM Historie WHERE Aktion IS NULL OR Aktion = '' LIMIT 1")).empty())
         return;
     Transaction tx(t.db);
     h.first();

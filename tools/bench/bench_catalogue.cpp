@@ -1,7 +1,8 @@
 // Speed of the catalogue browser with camera photos, driving the real main view offscreen:
 // click -> plant text shown, seven cached photos, seven uncached photos until all are shown, and
 // the Down key held over 50 plants with photos (what is queued and decoded meanwhile).
-//   build/tools/bench/bench_catalogue [distinct pictures=14] [plants=1000]
+//   build/tools/bench/bench_catalogue [distinct pictures=14] [plants=1000] [startup]
+// With "startup" it ends once the main window is active.
 #include "BenchSupport.h"
 #include "app/DataGrid.h"
 #include "app/Prompter.h"
@@ -145,6 +146,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::printf("start-up until the main window is active: %.0f ms\n", msSince(t));
+    if (argc > 3 && QLatin1String(argv[3]) == QLatin1String("startup"))
+        return 0;
     HauptansichtPage *page = main->hauptansicht();
     DataGrid *grid = page->DBGrid1;
     ThumbnailLoader &loader = page->thumbnailLoader();

@@ -1,9 +1,11 @@
 // Speed of the table cursors on large catalogues: opening, one search keystroke, bulk appends.
 //   build/tools/bench/bench_tables [plants=100000]       the whole report
-//   build/tools/bench/bench_tables make FILE [plants]     writes a catalogue of that many plants
-//   build/tools/bench/bench_tables open FILE              opens the plant cursor once (for timing
-//                                                         the whole process against a plain read:
-//                                                         sqlite3 FILE "SELECT * FROM Pflanzen")
+//   build/tools/bench/bench_tables make FILE [plants] [diary entries per plant]
+//                                                         writes a catalogue of that many plants
+//   build/tools/bench/bench_tables open FILE [TABLE]      opens the plant cursor (or the table's)
+//                                                         once, for timing the whole process
+//                                                         against a plain read:
+//                                                         sqlite3 FILE "SELECT * FROM Pflanzen"
 #include "data/DataTables.h"
 #include "data/NewDatabase.h"
 
@@ -57,14 +59,24 @@ int main(int argc, char **argv)
         createDatabase(path);
         Database db;
         db.open(path);
-        fillPlants(db, argc > 3 ? std::atoi(argv[3]) : 100000);
+        const int plants = argc > 3 ? std::atoi(argv[3]) : 100000;
+        fillPlants(db, plants);
+        const int perPlant = argc > 4 ? std::atoi(argv[4]) : 0;
+        Transaction tx(db);
+        for (int e = 0; e < plants * perPlant; ++e)
+            db.exec(QStringLiteral("INSERT INTO Historie (PflanzenID, Datum, SortDatum, Aktion, Aktionkenner, Jahr, "
+                                   "Inhalt1) VALUES (?, '01.05.2024', '2024-05-01 00:00:00', 'Gießen', '1', '2024', ?)"),
+                    {QString::number(e % plants + 1), QStringLiteral("Eintrag %1: gegossen und gedüngt").arg(e)});
+        tx.commit();
         return 0;
     }
     if (mode == QLatin1String("open") && argc > 2) {
         DataTables t;
         t.db.open(QString::fromLocal8Bit(argv[2]));
-        t.Tab_Pflanzen_test.open();
-        return t.Tab_Pflanzen_test.recordCount() > 0 ? 0 : 1;
+        Table &table = argc > 3 && QLatin1String(argv[3]) == QLatin1String("Historie") ? t.Tab_Historie
+                                                                                        : t.Tab_Pflanzen_test;
+        table.open();
+        return table.recordCount() > 0 ? 0 : 1;
     }
     if (mode == QLatin1String("search") && argc > 2) {
         // Keystrokes into the search box over and over; prints the median.
