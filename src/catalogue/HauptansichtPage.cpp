@@ -540,16 +540,17 @@ void HauptansichtPage::Pflanzezeigen()
     s.CurrentPlantNrText = QString::number(s.CurrentPlantNr);
     s.FilterValue = s.CurrentPlantNrText;
 
+    // The diary's count for the tab caption; the diary is left unfiltered with this plant's filter
+    // kept for the next switch-on.
     s.FilterText = QStringLiteral("(PflanzenID = ") + filterQuoted(s.FilterValue) + QStringLiteral(")");
     Table &diary = t.Tab_Historie;
     diary.open();
-    diary.setFilter(s.FilterText);
-    diary.setFiltered(true);
-    if (ctx.frame)
-        ctx.frame->setPageCaption(QStringLiteral("TabSheet3"), QStringLiteral("Tagbuch ( ")
-                                                                   + QString::number(diary.recordCount())
-                                                                   + QStringLiteral(" )   "));
+    const int entries = diary.countEqual(QStringLiteral("PflanzenID"), s.FilterValue);
     diary.setFiltered(false);
+    diary.setFilter(s.FilterText);
+    if (ctx.frame)
+        ctx.frame->setPageCaption(QStringLiteral("TabSheet3"),
+                                  QStringLiteral("Tagbuch ( ") + QString::number(entries) + QStringLiteral(" )   "));
 
     // While a plant is being duplicated, the fields hold what is being copied.
     if (!m_editing || !m_editing->duplicating()) {

@@ -30,6 +30,8 @@ DataTables::DataTables()
     Tab_Listeninhalt.setObjectName(QStringLiteral("Tab_Listeninhalt"));
     Tab_Etikett.setObjectName(QStringLiteral("Tab_Etikett"));
     Tab_ListeallerFotos.setObjectName(QStringLiteral("Tab_ListeallerFotos"));
+    // A large diary is read while the catalogue starts; a plant's entries are found by number.
+    Tab_Historie.setOpensInBackground(QStringLiteral("PflanzenID"));
 }
 
 void DataTables::closeAll()

@@ -142,6 +142,22 @@ void Database::open(const QString &path, const QStringList &requiredTables)
     openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, requiredTables);
 }
 
+void Database::openForReading(const QString &path)
+{
+    close();
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("kein Speicher");
+        sqlite3_close(db);
+        throw refusal(path, causeOf(rc), why);
+    }
+    m_db = db;
+    m_path = path;
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, 5000);
+}
+
 void Database::openOrCreate(const QString &path)
 {
     openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);

@@ -42,6 +42,9 @@ public:
     void open(const QString &path, const QStringList &requiredTables = {});
     // Creates the file when missing; used by createDatabase() and the importer.
     void openOrCreate(const QString &path);
+    // A second connection, for reading only, to a file another connection has opened (a table
+    // read in the background); no checks, nothing written.
+    void openForReading(const QString &path);
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }

@@ -4,6 +4,7 @@
 #include "data/ShortDate.h"
 
 #include <algorithm>
+#include <future>
 
 namespace vindel {
 
@@ -75,7 +76,40 @@ void Dataset::open()
 {
     if (active())
         return;
+    if (!m_backgroundIndexColumn.isEmpty()) {
+        m_loading = loadRowsInBackground(m_backgroundIndexColumn);
+        if (m_loading.valid()) {
+            m_state = State::Browse;
+            return;
+        }
+    }
     takeRows(loadRows());
+    finishOpen();
+}
+
+std::future<Dataset::BackgroundRows> Dataset::loadRowsInBackground(const QString &)
+{
+    return {};
+}
+
+void Dataset::takeBackgroundRows()
+{
+    BackgroundRows loaded;
+    try {
+        loaded = m_loading.get();
+    } catch (...) {
+        m_state = State::Inactive;
+        throw;
+    }
+    takeRows(std::move(loaded.rows));
+    if (loaded.indexColumn >= 0)
+        m_view.adoptIndex(loaded.indexColumn, std::move(loaded.index));
+    finishOpen();
+}
+
+// What opening does once the rows are there.
+void Dataset::finishOpen()
+{
     m_state = State::Browse;
     // A filter or sort set while closed takes effect now; an invalid one leaves the object closed.
     try {
@@ -100,6 +134,10 @@ void Dataset::close()
 {
     if (!active())
         return;
+    if (m_loading.valid()) {
+        m_loading.wait(); // the reading thread finishes; its rows are not needed any more
+        m_loading = {};
+    }
     postIfEditing();
     m_state = State::Inactive;
     m_store.clear();
@@ -148,6 +186,7 @@ const QVariant *Dataset::currentValues() const
 
 QVariant Dataset::value(const QString &column) const
 {
+    settle();
     requireActive();
     const int i = requireColumn(column);
     const QVariant *row = currentValues();
@@ -158,6 +197,7 @@ bool Dataset::isNull(const QString &column) const { return value(column).isNull(
 
 QString Dataset::text(const QString &column) const
 {
+    settle();
     requireActive();
     const int i = requireColumn(column);
     const QVariant *row = currentValues();
@@ -211,6 +251,7 @@ bool Dataset::yesNo(const QString &column) const
 
 const QVariant &Dataset::valueAt(int viewRow, int column) const
 {
+    settle();
     if (viewRow < 0 || viewRow >= m_view.size() || column < 0 || column >= int(m_columns.size()))
         return nullValue();
     if (viewRow == m_pos && (m_state == State::Edit))
@@ -238,6 +279,7 @@ void Dataset::setPosition(int viewRow, bool notify)
 
 void Dataset::first()
 {
+    settle();
     requireActive();
     postIfEditing();
     setPosition(m_view.empty() ? -1 : 0);
@@ -246,6 +288,7 @@ void Dataset::first()
 
 void Dataset::last()
 {
+    settle();
     requireActive();
     postIfEditing();
     setPosition(m_view.empty() ? -1 : m_view.size() - 1);
@@ -254,6 +297,7 @@ void Dataset::last()
 
 void Dataset::next()
 {
+    settle();
     requireActive();
     postIfEditing();
     if (m_pos + 1 < m_view.size()) {
@@ -265,6 +309,7 @@ void Dataset::next()
 
 void Dataset::prior()
 {
+    settle();
     requireActive();
     postIfEditing();
     if (m_pos > 0) {
@@ -276,6 +321,7 @@ void Dataset::prior()
 
 void Dataset::moveTo(int viewRow)
 {
+    settle();
     requireActive();
     if (viewRow < 0 || viewRow >= m_view.size())
         return;
@@ -286,6 +332,7 @@ void Dataset::moveTo(int viewRow)
 
 bool Dataset::locate(const QString &column, const QVariant &value, LocateOption options)
 {
+    settle();
     requireActive();
     const int c = requireColumn(column);
     postIfEditing();
@@ -331,6 +378,10 @@ void Dataset::setFilter(const QString &expression)
 {
     if (expression == m_filterText)
         return;
+    if (m_loading.valid()) { // applies once the rows are there
+        m_filterText = expression;
+        return;
+    }
     if (active() && m_filtered) {
         postIfEditing();
         auto compiled = expression.trimmed().isEmpty() ? nullptr : RowFilter::compile(expression, m_columns);
@@ -346,7 +397,7 @@ void Dataset::setFilter(const QString &expression)
 
 void Dataset::setFiltered(bool on)
 {
-    if (!active()) {
+    if (!active() || m_loading.valid()) {
         m_filtered = on;
         return;
     }
@@ -398,7 +449,7 @@ std::vector<RowView::SortKey> Dataset::sortKeysOf(const QString &expression, boo
 
 void Dataset::setSort(const QString &expression)
 {
-    if (!active()) {
+    if (!active() || m_loading.valid()) {
         sortKeysOf(expression, false); // refuses a malformed expression at once
         m_sortText = expression;
         return;
@@ -427,6 +478,27 @@ void Dataset::rebuildView(bool keepCurrent)
     m_eof = m_bof = m_view.empty();
 }
 
+int Dataset::countEqual(const QString &column, const QString &value)
+{
+    requireActive();
+    const int c = requireColumn(column);
+    if (m_loading.valid()) {
+        // Digits and other characters without case compare alike in the database.
+        const bool caseless = std::all_of(value.begin(), value.end(), [](QChar ch) {
+            return ch.toCaseFolded() == ch && ch.toUpper() == ch && !ch.isSurrogate();
+        });
+        if (caseless)
+            return int(m_db.select(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
+                                       .arg(Schema::quoteIdentifier(m_name), Schema::quoteIdentifier(m_columns[size_t(c)].name)),
+                                   {value})
+                           .at(0)
+                           .at(0)
+                           .toLongLong());
+        settle();
+    }
+    return m_view.countEqual(c, RowFilter::indexKey(value));
+}
+
 // --- editing --------------------------------------------------------------------------------
 
 void Dataset::postIfEditing()
@@ -437,6 +509,7 @@ void Dataset::postIfEditing()
 
 void Dataset::edit()
 {
+    settle();
     requireActive();
     if (m_state == State::Edit || m_state == State::Insert)
         return;
@@ -452,6 +525,7 @@ void Dataset::edit()
 
 void Dataset::append()
 {
+    settle();
     requireActive();
     postIfEditing();
     m_buffer.assign(m_columns.size(), QVariant());
@@ -549,6 +623,7 @@ void Dataset::setValue(const QString &column, const QVariant &value)
 
 void Dataset::post()
 {
+    settle();
     requireActive();
     if (m_state == State::Edit) {
         const int stored = m_view.storedAt(m_pos);
@@ -581,6 +656,7 @@ void Dataset::post()
 
 void Dataset::cancel()
 {
+    settle();
     if (m_state != State::Edit && m_state != State::Insert)
         return;
     m_state = State::Browse;
@@ -590,6 +666,7 @@ void Dataset::cancel()
 
 void Dataset::remove()
 {
+    settle();
     requireActive();
     if (m_state == State::Insert) {
         cancel();
@@ -631,6 +708,7 @@ void Dataset::reloadKeepingRow()
 
 void Dataset::refresh()
 {
+    settle();
     requireActive();
     postIfEditing();
     reloadKeepingRow();
@@ -645,7 +723,7 @@ Table::Table(Database &db, QString tableName, const TableDef *fixedColumns, QObj
 
 Table::~Table() { database().forgetWriter(this); }
 
-Dataset::LoadedRows Table::loadRows()
+Table::LoadPlan Table::planLoad()
 {
     Database &db = database();
     const std::vector<ColumnDef> stored = db.columns(name());
@@ -670,24 +748,59 @@ Dataset::LoadedRows Table::loadRows()
     } else {
         cols = stored;
     }
+    LoadPlan plan;
     QStringList names;
     for (const ColumnDef &c : cols)
         names << Schema::quoteIdentifier(c.name);
     // Short texts repeat a lot (category, genus, "Ja"/"Nein", locations, diary dates): one copy
     // of each value saves memory and keeps a filter over them in the cache.
-    std::vector<bool> shared(cols.size(), false);
+    plan.sharedTexts.assign(cols.size(), false);
     for (size_t i = 0; i < cols.size(); ++i)
-        shared[i] = (cols[i].kind == ColumnKind::Text && cols[i].width <= 50) || cols[i].kind == ColumnKind::DateTime;
-    const QString sql = QStringLiteral("SELECT rowid, %1 FROM %2")
-                            .arg(names.join(QLatin1String(", ")), Schema::quoteIdentifier(name()));
-    setColumns(std::move(cols));
-    LoadedRows result;
-    const qint64 count =
+        plan.sharedTexts[i] = (cols[i].kind == ColumnKind::Text && cols[i].width <= 50) || cols[i].kind == ColumnKind::DateTime;
+    plan.sql = QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")), Schema::quoteIdentifier(name()));
+    plan.count =
         db.select(QStringLiteral("SELECT count(*) FROM %1").arg(Schema::quoteIdentifier(name()))).at(0).at(0).toLongLong();
-    result.rowIds.reserve(size_t(count));
-    result.cells.reserve(size_t(count) * m_columns.size());
-    db.readRows(sql, true, shared, result.rowIds, result.cells);
+    setColumns(std::move(cols));
+    return plan;
+}
+
+Dataset::LoadedRows Table::read(Database &db, const LoadPlan &plan, size_t width)
+{
+    LoadedRows result;
+    result.rowIds.reserve(size_t(plan.count));
+    result.cells.reserve(size_t(plan.count) * width);
+    db.readRows(plan.sql, true, plan.sharedTexts, result.rowIds, result.cells);
     return result;
+}
+
+Dataset::LoadedRows Table::loadRows()
+{
+    const LoadPlan plan = planLoad();
+    return read(database(), plan, m_columns.size());
+}
+
+std::future<Dataset::BackgroundRows> Table::loadRowsInBackground(const QString &indexColumn)
+{
+    LoadPlan plan = planLoad();
+    const QString path = database().path();
+    const int column = columnIndex(indexColumn);
+    const size_t width = m_columns.size();
+    return std::async(std::launch::async, [plan = std::move(plan), path, column, width] {
+        Database own;
+        own.openForReading(path);
+        BackgroundRows result;
+        result.rows = read(own, plan, width);
+        if (column >= 0) {
+            StoredRows store;
+            store.width = width;
+            store.rows.resize(result.rows.rowIds.size());
+            std::swap(store.cells, result.rows.cells);
+            result.index = RowView::makeIndex(store, column);
+            result.indexColumn = column;
+            std::swap(store.cells, result.rows.cells);
+        }
+        return result;
+    });
 }
 
 void Table::noteWrite() { database().noteWriter(this); }

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <future>
 #include <QVariant>
 #include <memory>
 #include <optional>
@@ -57,11 +58,11 @@ public:
     void last();
     void next();
     void prior();
-    bool eof() const { return m_eof; }
-    bool bof() const { return m_bof; }
-    bool isEmpty() const { return m_view.empty(); }
-    int recordCount() const { return int(m_view.size()); }
-    int recNo() const { return m_pos + 1; } // 1-based; 0 when empty
+    bool eof() const { settle(); return m_eof; }
+    bool bof() const { settle(); return m_bof; }
+    bool isEmpty() const { settle(); return m_view.empty(); }
+    int recordCount() const { settle(); return int(m_view.size()); }
+    int recNo() const { settle(); return m_pos + 1; } // 1-based; 0 when empty
     void moveTo(int viewRow);               // 0-based row of the current view
 
     // Values of the current row by column name (any case). NULL reads as "" or 0.
@@ -102,7 +103,18 @@ public:
     const std::vector<ColumnDef> &columns() const { return m_columns; }
     int columnIndex(const QString &name) const; // -1 when there is no such column
     const QVariant &valueAt(int viewRow, int column) const;
-    int currentRow() const { return m_pos; } // -1 when empty
+    int currentRow() const { settle(); return m_pos; } // -1 when empty
+
+    // A large table can be read in the background: open() then returns at once, and the first use
+    // that needs its rows waits for them. Filter, filtered switch and sort set meanwhile are kept
+    // and apply once the rows are there. indexColumn: a column whose equality index is made in
+    // the background too.
+    void setOpensInBackground(const QString &indexColumn) { m_backgroundIndexColumn = indexColumn; }
+    bool loading() const { return m_loading.valid(); }
+    // Rows whose column equals the value as an equality filter compares, whatever the filter of
+    // the table object; its view and position stay as they are. While the rows are still being
+    // read, a value whose case cannot differ (a plant number) is counted by the database.
+    int countEqual(const QString &column, const QString &value);
 
 signals:
     // After the current row changed, unless the scroll guard (tag) is set.
@@ -125,6 +137,15 @@ protected:
 
     // Loads all rows; sets m_columns. Throws DatabaseError.
     virtual LoadedRows loadRows() = 0;
+    // What a load in another thread yields: the rows, and the equality index of one column.
+    struct BackgroundRows {
+        LoadedRows rows;
+        int indexColumn = -1;
+        RowView::EqualityIndex index;
+    };
+    // Starts reading the rows on a connection of its own (sets m_columns first). An invalid future
+    // when the object cannot load in the background.
+    virtual std::future<BackgroundRows> loadRowsInBackground(const QString &indexColumn);
     // Writes a changed or new row; returns the new row id for an insert. Read-only sets throw.
     // dirty marks the columns that were set; for an insert the unset ones stay NULL.
     virtual qint64 writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty) = 0;
@@ -136,6 +157,14 @@ protected:
     std::vector<ColumnDef> m_columns;
 
 private:
+    void finishOpen();
+    // Waits for rows still being read in the background and takes them.
+    void settle() const
+    {
+        if (m_loading.valid())
+            const_cast<Dataset *>(this)->takeBackgroundRows();
+    }
+    void takeBackgroundRows();
     int requireColumn(const QString &name) const;
     const QVariant *currentValues() const;
     void takeRows(LoadedRows loaded);
@@ -164,6 +193,9 @@ private:
     std::unique_ptr<RowFilter> m_filter;
     QString m_sortText;
 
+    QString m_backgroundIndexColumn;
+    std::future<BackgroundRows> m_loading;
+
     SqlRow m_buffer;         // the pending edit
     std::vector<bool> m_dirty;
     QHash<QString, int> m_columnByLowerName;
@@ -183,10 +215,20 @@ public:
 
 protected:
     LoadedRows loadRows() override;
+    std::future<BackgroundRows> loadRowsInBackground(const QString &indexColumn) override;
     qint64 writeRow(const StoredRow *existing, SqlRow &values, const std::vector<bool> &dirty) override;
     void deleteRow(const StoredRow &row) override;
 
 private:
+    // The statement that reads the table and which of its columns share repeated texts; sets the
+    // columns.
+    struct LoadPlan {
+        QString sql;
+        std::vector<bool> sharedTexts;
+        qint64 count = 0;
+    };
+    LoadPlan planLoad();
+    static LoadedRows read(Database &db, const LoadPlan &plan, size_t width);
     void rolledBack() override;
     void noteWrite();
     void columnsChanged() override { m_statementByColumns.clear(); }

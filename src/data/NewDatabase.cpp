@@ -39,6 +39,8 @@ void createDatabase(const QString &path)
     Transaction tx(db);
     for (const TableDef &t : Schema::tables())
         db.exec(Schema::createTableSql(t));
+    for (const QString &index : Schema::createIndexSql())
+        db.exec(index);
 
     db.exec(QStringLiteral("INSERT INTO Kategorien (Namen) VALUES (' Alle')"));
     db.exec(QStringLiteral("INSERT INTO Gattung (Familie, Kategorie) VALUES (' Alle', ' Alle')"));

@@ -58,10 +58,53 @@ void RowView::reset()
 void RowView::dropIndex()
 {
     m_indexColumn = -1;
-    m_indexSlot.clear();
-    m_indexStart.clear();
-    m_indexRows.clear();
+    m_index = EqualityIndex{};
     m_indexAppended.clear();
+}
+
+RowView::EqualityIndex RowView::makeIndex(const StoredRows &store, int column)
+{
+    // One pass gives every row its value's slot, a second lays the rows of each slot together.
+    EqualityIndex index;
+    const size_t n = store.size();
+    std::vector<int> slotOfRow(n);
+    std::vector<int> counts;
+    index.slot.reserve(qsizetype(std::min<size_t>(n, 1 << 20)));
+    for (size_t i = 0; i < n; ++i) {
+        const QString k = RowFilter::indexKey(store.values(i)[column]);
+        auto it = index.slot.constFind(k);
+        if (it == index.slot.cend()) {
+            it = index.slot.insert(k, int(counts.size()));
+            counts.push_back(0);
+        }
+        slotOfRow[i] = *it;
+        ++counts[size_t(*it)];
+    }
+    index.start.assign(counts.size() + 1, 0);
+    for (size_t s = 0; s < counts.size(); ++s)
+        index.start[s + 1] = index.start[s] + counts[s];
+    index.rows.resize(n);
+    std::vector<int> fill(index.start.begin(), index.start.end() - 1);
+    for (size_t i = 0; i < n; ++i)
+        index.rows[size_t(fill[size_t(slotOfRow[i])]++)] = int(i);
+    return index;
+}
+
+void RowView::adoptIndex(int column, EqualityIndex index)
+{
+    dropIndex();
+    m_index = std::move(index);
+    m_indexColumn = column;
+}
+
+int RowView::countEqual(int column, const QString &key)
+{
+    std::vector<int> appended;
+    int count = 0;
+    for (const std::span<const int> hits : {indexedRows({column, key}, appended), std::span<const int>(appended)})
+        for (int i : hits)
+            count += m_store.rows[size_t(i)].deleted ? 0 : 1;
+    return count;
 }
 
 void RowView::rebuild(const RowFilter *filter)
@@ -187,41 +230,17 @@ const std::vector<int> &RowView::sortedOrder()
 
 std::span<const int> RowView::indexedRows(const RowFilter::EqualityKey &key, std::vector<int> &appendedHits)
 {
-    if (m_indexColumn != key.column) {
-        // One pass gives every row its value's slot, a second lays the rows of each slot together.
-        dropIndex();
-        const size_t n = m_store.size();
-        std::vector<int> slotOfRow(n);
-        std::vector<int> counts;
-        m_indexSlot.reserve(qsizetype(std::min<size_t>(n, 1 << 20)));
-        for (size_t i = 0; i < n; ++i) {
-            const QString k = RowFilter::indexKey(m_store.values(i)[key.column]);
-            auto it = m_indexSlot.constFind(k);
-            if (it == m_indexSlot.cend()) {
-                it = m_indexSlot.insert(k, int(counts.size()));
-                counts.push_back(0);
-            }
-            slotOfRow[i] = *it;
-            ++counts[size_t(*it)];
-        }
-        m_indexStart.assign(counts.size() + 1, 0);
-        for (size_t s = 0; s < counts.size(); ++s)
-            m_indexStart[s + 1] = m_indexStart[s] + counts[s];
-        m_indexRows.resize(n);
-        std::vector<int> fill(m_indexStart.begin(), m_indexStart.end() - 1);
-        for (size_t i = 0; i < n; ++i)
-            m_indexRows[size_t(fill[size_t(slotOfRow[i])]++)] = int(i);
-        m_indexColumn = key.column;
-    }
+    if (m_indexColumn != key.column)
+        adoptIndex(key.column, makeIndex(m_store, key.column));
     const auto appended = m_indexAppended.constFind(key.key);
     if (appended != m_indexAppended.cend())
         appendedHits = *appended;
-    const auto it = m_indexSlot.constFind(key.key);
-    if (it == m_indexSlot.cend())
+    const auto it = m_index.slot.constFind(key.key);
+    if (it == m_index.slot.cend())
         return {};
     const int slot = *it;
-    return std::span<const int>(m_indexRows.data() + m_indexStart[size_t(slot)],
-                                size_t(m_indexStart[size_t(slot) + 1] - m_indexStart[size_t(slot)]));
+    return std::span<const int>(m_index.rows.data() + m_index.start[size_t(slot)],
+                                size_t(m_index.start[size_t(slot) + 1] - m_index.start[size_t(slot)]));
 }
 
 const std::vector<quint64> &RowView::prefixKeys(int column)

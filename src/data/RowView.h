@@ -25,6 +25,19 @@ public:
 
     RowView(const StoredRows &store, const std::vector<ColumnDef> &columns);
 
+    // Rows by the case-folded text of one column: the rows of each value lie together in rows,
+    // from start[slot] on.
+    struct EqualityIndex {
+        QHash<QString, int> slot;
+        std::vector<int> start;
+        std::vector<int> rows;
+    };
+    // Made from the stored rows alone, so any thread may make it.
+    static EqualityIndex makeIndex(const StoredRows &store, int column);
+    void adoptIndex(int column, EqualityIndex index);
+    // The stored rows (not deleted) whose column has that folded text.
+    int countEqual(int column, const QString &key);
+
     const std::vector<int> &rows() const { return m_rows; }
     int size() const { return int(m_rows.size()); }
     bool empty() const { return m_rows.empty(); }
@@ -60,13 +73,10 @@ private:
     std::vector<int> m_rank;   // position of each stored row in m_sorted
     bool m_sortedValid = false;
 
-    // Rows by the case-folded text of one column (the diary of one plant among many thousand):
-    // the rows of each value lie together in m_indexRows, from m_indexStart[slot] on; rows
-    // appended since the index was made are kept aside.
+    // The equality index of one column (the diary of one plant among many thousand); rows
+    // appended since it was made are kept aside.
     int m_indexColumn = -1;
-    QHash<QString, int> m_indexSlot;
-    std::vector<int> m_indexStart;
-    std::vector<int> m_indexRows;
+    EqualityIndex m_index;
     QHash<QString, std::vector<int>> m_indexAppended;
     void dropIndex();
 

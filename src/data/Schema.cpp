@@ -154,6 +154,11 @@ ColumnDef columnFromDeclaration(const QString &name, const QString &declared, bo
     return c;
 }
 
+QStringList createIndexSql()
+{
+    return {QStringLiteral("CREATE INDEX IF NOT EXISTS Historie_PflanzenID ON Historie (PflanzenID)")};
+}
+
 QString quoteIdentifier(const QString &name)
 {
     QString n = name;

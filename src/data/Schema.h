@@ -46,6 +46,9 @@ QString declaredType(const ColumnDef &column);
 ColumnDef columnFromDeclaration(const QString &name, const QString &declaredType, bool primaryKey);
 
 QString createTableSql(const TableDef &table);
+// Indexes the program keeps for its own lookups (they change nothing the user sees): the diary
+// entries of one plant.
+QStringList createIndexSql();
 QString quoteIdentifier(const QString &name);
 
 } // namespace Schema

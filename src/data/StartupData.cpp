@@ -36,8 +36,7 @@ void completeDiary(DataTables &t)
     h.setFiltered(false);
     // Walking every entry of a large diary costs; the database tells at once whether one lacks
     // its action.
-    if (h.isEmpty()
-        || t.db.select(QStringLiteral("SELECT 1 FROM Historie WHERE Aktion IS NULL OR Aktion = '' LIMIT 1")).empty())
+    if (t.db.select(QStringLiteral("SELECT 1 FROM Historie WHERE Aktion IS NULL OR Aktion = '' LIMIT 1")).empty())
         return;
     Transaction tx(t.db);
     h.first();
@@ -55,6 +54,12 @@ void completeDiary(DataTables &t)
     h.post();
     tx.commit();
     h.setFiltered(false);
+}
+
+void ensureIndexes(DataTables &t)
+{
+    for (const QString &index : Schema::createIndexSql())
+        t.db.exec(index);
 }
 
 int colourOrWhite(const QString &text)

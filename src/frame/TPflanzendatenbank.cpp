@@ -136,6 +136,7 @@ TPflanzendatenbank::StartupResult TPflanzendatenbank::runStartup()
             return StartupResult::Stopped;
         connectDatabase();
         upgradeSchema();
+        StartupData::ensureIndexes(t);
         openTables();
         StartupData::ensurePhotoDir(t, ctx.state.ProgramDir);
         t.Tab_Stammdaten.open();

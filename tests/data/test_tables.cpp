@@ -369,6 +369,42 @@ private slots:
         QCOMPARE(got, want);
     }
 
+    // The diary is read in the background: what is set while it loads applies once it is there,
+    // and a plant's count is right whether the database or the loaded rows answer it.
+    void backgroundOpenKeepsWhatWasSetMeanwhile()
+    {
+        {
+            Transaction tx(t->db);
+            for (int i = 0; i < 3000; ++i)
+                t->db.exec("INSERT INTO Historie (PflanzenID, Datum, SortDatum, Aktion) VALUES (?, ?, ?, ?)",
+                           {QString::number(i % 30), QStringLiteral("%1.01.2020").arg(i % 28 + 1, 2, 10, QLatin1Char('0')),
+                            QStringLiteral("2020-01-%1 00:00:00").arg(i % 28 + 1, 2, 10, QLatin1Char('0')),
+                            i % 2 ? QStringLiteral("Gießen") : QStringLiteral("GIESSEN")});
+            tx.commit();
+        }
+        Table &h = t->Tab_Historie;
+        h.close();
+        h.open();
+        h.setSort("SortDatum DESC");
+        h.setFilter("(PflanzenID = '7')");
+        h.setFiltered(true);
+        QCOMPARE(h.countEqual("PflanzenID", "7"), 100);
+        QCOMPARE(h.countEqual("Aktion", "gießen"), 1500);
+        QCOMPARE(h.recordCount(), 100);
+        QVERIFY(!h.loading());
+        const QStringList dates = namesInOrder(h, "Datum");
+        // Plant 7 has entries on the even days of January only, newest first.
+        QCOMPARE(dates.first(), QStringLiteral("28.01.2020"));
+        QCOMPARE(dates.last(), QStringLiteral("02.01.2020"));
+        // The count leaves the view and its position alone.
+        h.first();
+        h.next();
+        const int before = h.recNo();
+        QCOMPARE(h.countEqual("PflanzenID", "8"), 100);
+        QCOMPARE(h.recNo(), before);
+        QCOMPARE(h.recordCount(), 100);
+    }
+
     void refreshKeepsRowAndShowsForeignChanges()
     {
         Table &p = t->Tab_Pflanzen_test;
