@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -201,6 +202,8 @@ public:
 
     // The folded text every match begins with.
     const QString &literalStart() const { return m_first; }
+    // The pattern is that text and one wildcard after it.
+    bool onlyStart() const { return !m_exact && !m_any && m_last.isEmpty() && m_middle.empty(); }
 
 private:
     bool m_exact = false;
@@ -369,6 +372,8 @@ public:
     virtual bool eval(Row row) const = 0;
     virtual std::optional<RowFilter::EqualityKey> equalityKey() const { return std::nullopt; }
     virtual void collectPrefixes(std::vector<RowFilter::Prefix> &) const {}
+    // All this node asks is in the prefixes it collects.
+    virtual bool onlyPrefixes() const { return false; }
 };
 
 using NodePtr = std::unique_ptr<Node>;
@@ -387,6 +392,10 @@ public:
     {
         for (const NodePtr &p : parts)
             p->collectPrefixes(out);
+    }
+    bool onlyPrefixes() const override
+    {
+        return std::all_of(parts.begin(), parts.end(), [](const NodePtr &p) { return p->onlyPrefixes(); });
     }
 };
 
@@ -415,6 +424,7 @@ public:
         if (!m_glob.literalStart().isEmpty())
             out.push_back({m_column, m_glob.literalStart()});
     }
+    bool onlyPrefixes() const override { return !m_glob.literalStart().isEmpty() && m_glob.onlyStart(); }
 
 private:
     int m_column;
@@ -515,6 +525,7 @@ public:
             m_root->collectPrefixes(out);
         return out;
     }
+    bool onlyPrefixes() const override { return m_root && m_root->onlyPrefixes(); }
 
 private:
     NodePtr m_root;
@@ -812,41 +823,6 @@ QString RowFilter::indexKey(const QVariant &value)
     }
     TextBuffer buf;
     return foldText(textOf(value, buf));
-}
-
-namespace {
-// The key holds the folded first unit in bits 16-31 and the second in bits 0-15; these bits say
-// which of them are there, and that a surrogate (not folded in the key) makes the key unusable.
-constexpr quint64 kFirstUnit = quint64(1) << 32;
-constexpr quint64 kSecondUnit = quint64(1) << 33;
-constexpr quint64 kUnusable = quint64(1) << 34;
-} // namespace
-
-quint64 RowFilter::prefixKey(const QVariant &value)
-{
-    TextBuffer buf;
-    const QStringView text = textOf(value, buf);
-    const char16_t *table = foldTable();
-    quint64 key = 0;
-    for (qsizetype i = 0; i < 2 && i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (QChar::isSurrogate(c))
-            return kUnusable;
-        key |= quint64(table[c]) << (i == 0 ? 16 : 0);
-        key |= i == 0 ? kFirstUnit : kSecondUnit;
-    }
-    return key;
-}
-
-bool RowFilter::admits(quint64 key, QStringView prefix)
-{
-    if (key & kUnusable || prefix.isEmpty() || QChar::isSurrogate(prefix[0].unicode()))
-        return true;
-    if (!(key & kFirstUnit) || char16_t((key >> 16) & 0xFFFF) != prefix[0].unicode())
-        return false;
-    if (prefix.size() < 2 || QChar::isSurrogate(prefix[1].unicode()))
-        return true;
-    return (key & kSecondUnit) && char16_t(key & 0xFFFF) == prefix[1].unicode();
 }
 
 std::unique_ptr<RowFilter> RowFilter::compile(const QString &expression, const std::vector<ColumnDef> &columns)

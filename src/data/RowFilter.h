@@ -45,10 +45,10 @@ public:
         QString folded;
     };
     virtual std::vector<Prefix> requiredPrefixes() const = 0;
-    // The first two folded units of a value's text, kept per row, so that a required prefix can
-    // turn most rows away without reading them. admits() never turns away a row that matches.
-    static quint64 prefixKey(const QVariant &value);
-    static bool admits(quint64 key, QStringView foldedPrefix);
+    // The expression asks nothing but its required prefixes (clauses "column LIKE 'text*'").
+    virtual bool onlyPrefixes() const = 0;
+    // A column text folded as LIKE and = compare it (NULL is "").
+    static QString folded(const QVariant &value) { return indexKey(value); }
 };
 
 // The one way values enter filter expressions: 'text' with every apostrophe doubled.

@@ -52,7 +52,7 @@ void RowView::reset()
     m_rank.clear();
     m_sortedValid = false;
     dropIndex();
-    m_prefixKeys.clear();
+    m_prefixIndex.clear();
 }
 
 void RowView::dropIndex()
@@ -132,24 +132,33 @@ void RowView::scan(const RowFilter *filter)
         m_rows = order; // switching a filter off on a large table is one copy
         return;
     }
-    // A text the rows must begin with turns most of them away by their first letters alone,
-    // without reading their values.
-    std::vector<RowFilter::Prefix> prefixes = filter ? filter->requiredPrefixes() : std::vector<RowFilter::Prefix>{};
-    std::vector<const std::vector<quint64> *> keys;
-    for (const RowFilter::Prefix &p : prefixes)
-        keys.push_back(&prefixKeys(p.column));
-
-    // Rows are tested in stored order, which is the order they lie in memory; walking them in
-    // sort order instead costs a cache miss per row on a large table.
     const size_t n = m_store.size();
     std::vector<char> passes(n);
-    for (size_t i = 0; i < n; ++i) {
-        if (m_store.rows[i].deleted)
-            continue;
-        bool admitted = true;
-        for (size_t k = 0; k < keys.size() && admitted; ++k)
-            admitted = RowFilter::admits((*keys[k])[i], prefixes[k].folded);
-        passes[i] = admitted && (!filter || filter->matches(m_store.span(i)));
+    const std::vector<RowFilter::Prefix> prefixes =
+        filter ? filter->requiredPrefixes() : std::vector<RowFilter::Prefix>{};
+    if (!prefixes.empty()) {
+        // The rows each required text begins: a filter of such texts alone is answered without
+        // reading a row; otherwise only the rows of the narrowest one are tested.
+        std::vector<std::span<const int>> ranges;
+        for (const RowFilter::Prefix &p : prefixes)
+            ranges.push_back(rowsBeginningWith(p.column, p.folded));
+        if (filter->onlyPrefixes()) {
+            std::vector<quint8> hits(n, 0);
+            for (const std::span<const int> range : ranges)
+                for (int i : range)
+                    ++hits[size_t(i)];
+            for (size_t i = 0; i < n; ++i)
+                passes[i] = hits[i] == ranges.size() && !m_store.rows[i].deleted;
+        } else {
+            const auto narrowest = std::min_element(ranges.begin(), ranges.end(), [](auto a, auto b) { return a.size() < b.size(); });
+            for (int i : *narrowest)
+                passes[size_t(i)] = !m_store.rows[size_t(i)].deleted && filter->matches(m_store.span(size_t(i)));
+        }
+    } else {
+        // Rows are tested in stored order, which is the order they lie in memory; walking them in
+        // sort order instead costs a cache miss per row on a large table.
+        for (size_t i = 0; i < n; ++i)
+            passes[i] = !m_store.rows[i].deleted && (!filter || filter->matches(m_store.span(i)));
     }
     m_rows.reserve(order.size());
     for (int i : order)
@@ -243,17 +252,28 @@ std::span<const int> RowView::indexedRows(const RowFilter::EqualityKey &key, std
                                 size_t(m_index.start[size_t(slot) + 1] - m_index.start[size_t(slot)]));
 }
 
-const std::vector<quint64> &RowView::prefixKeys(int column)
+std::span<const int> RowView::rowsBeginningWith(int column, const QString &prefix)
 {
-    if (m_prefixKeys.size() < m_columns.size())
-        m_prefixKeys.resize(m_columns.size());
-    std::vector<quint64> &keys = m_prefixKeys[size_t(column)];
-    if (keys.size() != m_store.size()) {
-        keys.resize(m_store.size());
-        for (size_t i = 0; i < m_store.size(); ++i)
-            keys[i] = RowFilter::prefixKey(m_store.values(i)[column]);
+    if (m_prefixIndex.size() < m_columns.size())
+        m_prefixIndex.resize(m_columns.size());
+    PrefixIndex &index = m_prefixIndex[size_t(column)];
+    if (index.order.size() != m_store.size()) {
+        const size_t n = m_store.size();
+        index.folded.resize(n);
+        index.order.resize(n);
+        for (size_t i = 0; i < n; ++i) {
+            index.folded[i] = RowFilter::folded(m_store.values(i)[column]);
+            index.order[i] = int(i);
+        }
+        std::sort(index.order.begin(), index.order.end(),
+                  [&](int a, int b) { return index.folded[size_t(a)] < index.folded[size_t(b)]; });
     }
-    return keys;
+    // The rows beginning with the prefix stand together where the prefix would be sorted in.
+    const auto begin = std::lower_bound(index.order.begin(), index.order.end(), prefix,
+                                        [&](int row, const QString &p) { return index.folded[size_t(row)] < p; });
+    const auto end = std::partition_point(begin, index.order.end(),
+                                          [&](int row) { return index.folded[size_t(row)].startsWith(prefix); });
+    return std::span<const int>(index.order.data() + (begin - index.order.begin()), size_t(end - begin));
 }
 
 void RowView::columnsChanged(const std::vector<bool> &changed)
@@ -266,12 +286,13 @@ void RowView::columnsChanged(const std::vector<bool> &changed)
         dropIndex();
 }
 
-void RowView::rowChanged(int storedRow, const std::vector<bool> &changed)
+void RowView::rowChanged(int, const std::vector<bool> &changed)
 {
     columnsChanged(changed);
-    for (size_t c = 0; c < m_prefixKeys.size(); ++c)
-        if (!m_prefixKeys[c].empty() && (changed.empty() || changed[c]))
-            m_prefixKeys[c][size_t(storedRow)] = RowFilter::prefixKey(m_store.values(size_t(storedRow))[c]);
+    // A changed text changes the row's place among the sorted texts: that column's index goes.
+    for (size_t c = 0; c < m_prefixIndex.size(); ++c)
+        if (changed.empty() || changed[c])
+            m_prefixIndex[c] = PrefixIndex{};
 }
 
 void RowView::rowAppended(int storedRow)
@@ -279,9 +300,7 @@ void RowView::rowAppended(int storedRow)
     m_sortedValid = false;
     if (m_indexColumn >= 0)
         m_indexAppended[RowFilter::indexKey(m_store.values(size_t(storedRow))[m_indexColumn])].push_back(storedRow);
-    for (size_t c = 0; c < m_prefixKeys.size(); ++c)
-        if (!m_prefixKeys[c].empty())
-            m_prefixKeys[c].push_back(RowFilter::prefixKey(m_store.values(size_t(storedRow))[c]));
+    m_prefixIndex.clear();
     m_rows.push_back(storedRow);
     m_inOrder = false;
 }

@@ -13,8 +13,8 @@ namespace vindel {
 // Which stored rows a table object shows, and in which order: the rows that pass its filter, in
 // its sort order. It keeps what makes that fast on a large table: the sort keys of every row
 // (kept while no sort column changes), an index of one column's values for an equality filter,
-// and per column the first letters of every row for filters that need a text to begin with
-// something. Each is made when first needed and follows the changes it is told of.
+// and per column its rows in the order of their texts, for filters that need a text to begin
+// with something. Each is made when first needed and follows the changes it is told of.
 class RowView {
 public:
     struct SortKey {
@@ -60,7 +60,9 @@ private:
     const std::vector<int> &sortedOrder();
     void scan(const RowFilter *filter);
     std::span<const int> indexedRows(const RowFilter::EqualityKey &key, std::vector<int> &appendedHits);
-    const std::vector<quint64> &prefixKeys(int column);
+    // The stored rows whose column text begins with the folded prefix, from the column's rows
+    // sorted by their folded text.
+    std::span<const int> rowsBeginningWith(int column, const QString &prefix);
     void columnsChanged(const std::vector<bool> &changedColumns);
 
     const StoredRows &m_store;
@@ -80,8 +82,13 @@ private:
     QHash<QString, std::vector<int>> m_indexAppended;
     void dropIndex();
 
-    // Per column (empty until needed): RowFilter::prefixKey of every stored row.
-    std::vector<std::vector<quint64>> m_prefixKeys;
+    // Per column (made when a filter first needs it): the folded text of every stored row, and
+    // the rows in the order of those texts.
+    struct PrefixIndex {
+        std::vector<QString> folded;
+        std::vector<int> order;
+    };
+    std::vector<PrefixIndex> m_prefixIndex;
 };
 
 } // namespace vindel

@@ -1,8 +1,9 @@
 // Speed of the catalogue browser with camera photos, driving the real main view offscreen:
 // click -> plant text shown, seven cached photos, seven uncached photos until all are shown, and
 // the Down key held over 50 plants with photos (what is queued and decoded meanwhile).
-//   build/tools/bench/bench_catalogue [distinct pictures=14] [plants=1000] [startup]
-// With "startup" it ends once the main window is active.
+//   build/tools/bench/bench_catalogue [distinct pictures=14] [plants=1000] [startup|search]
+// With "startup" it ends once the main window is active; with "search" only the search box is
+// measured.
 #include "BenchSupport.h"
 #include "app/DataGrid.h"
 #include "app/Prompter.h"
@@ -184,9 +185,10 @@ int main(int argc, char *argv[])
     main->activatePage(QStringLiteral("TabSheet1"));
     settle();
 
+    const bool searchOnly = argc > 3 && QLatin1String(argv[3]) == QLatin1String("search");
     // 1. Click -> plant text shown (and painted), plants without photos and with uncached photos.
     int next = 0; // next plant with photos never shown
-    {
+    if (!searchOnly) {
         Figures plain, withPhotos;
         for (int i = 0; i < 15; ++i) {
             const QString name = QStringLiteral("Pflanze %1").arg(kPhotoPlants + 10 + i * 7, 5, 10, QLatin1Char('0'));
@@ -223,7 +225,7 @@ int main(int argc, char *argv[])
     }
 
     // 2. Seven uncached photos: from the click until all seven are shown.
-    {
+    if (!searchOnly) {
         Figures uncached;
         for (int i = 0; i < 10; ++i) {
             const int row = rowOf(plantName(next++));
@@ -243,7 +245,7 @@ int main(int argc, char *argv[])
     }
 
     // 3. Seven cached photos: two plants already seen, clicked in turn.
-    {
+    if (!searchOnly) {
         const int a = rowOf(plantName(0)), b = rowOf(plantName(1));
         Figures cached;
         int notAtOnce = 0;
@@ -264,7 +266,7 @@ int main(int argc, char *argv[])
 
     // 4. The Down key held over 50 plants with uncached photos: the first press, the keyboard's
     // repeat delay, then a repeat every 33 ms.
-    {
+    if (!searchOnly) {
         const int start = rowOf(plantName(next));
         click(start);
         waitUntil(allShown);
