@@ -31,6 +31,9 @@ public:
     ContextEvents events;
     FrameOperations *frame = nullptr;
     CatalogueOperations *catalogue = nullptr;
+    // An installed program: at the first start, a missing database is created or chosen instead
+    // of ending the program.
+    bool offerNewDatabase = false;
 
     // One object of a kind for the whole program, made on first use and kept until the context
     // ends (after every window): the thumbnail loader and its cache, the current plant's photos.

@@ -50,6 +50,5 @@ std::vector<AppWindow *> Program::windows() const
     return all;
 }
 
-QString Program::executableDir() { return QCoreApplication::applicationDirPath() + QStringLiteral("/"); }
 
 } // namespace vindel

@@ -31,8 +31,6 @@ public:
     // Called once when the program is to end (the main window was closed).
     std::function<void()> onEnded;
 
-    // The executable's folder with a trailing "/".
-    static QString executableDir();
 
 private:
     AppContext m_context;

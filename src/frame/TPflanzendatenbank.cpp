@@ -11,6 +11,7 @@
 #include "app/Tag.h"
 #include "frame/PageControl.h"
 #include "catalogue/DetailsPage.h"
+#include "data/NewDatabase.h"
 #include "data/SchemaUpgrade.h"
 #include "data/StartupData.h"
 #include "import/LegacyImport.h"
@@ -25,6 +26,8 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -128,6 +131,8 @@ TPflanzendatenbank::StartupResult TPflanzendatenbank::runStartup()
         if (t.db.isOpen())
             t.closeAll();
         if (!databaseFilePresent()) {
+            if (ctx.offerNewDatabase)
+                return provideDatabase() ? runStartup() : StartupResult::Stopped;
             ctx.prompter.information(QStringLiteral("Die Datenbankdatei fehlt!   Bitte kopieren Sie die "
                                                     "\"Pflanzen.mdb\" ins Programmverzeichnis."));
             return StartupResult::Stopped;
@@ -164,6 +169,35 @@ TPflanzendatenbank::StartupResult TPflanzendatenbank::runStartup()
 bool TPflanzendatenbank::databaseFilePresent()
 {
     return QFileInfo(ctx.state.ProgramDir + QStringLiteral("Pflanzen.mdb")).isFile();
+}
+
+// The first start of an installed program: a new, empty catalogue, or an existing
+// "Pflanzen.mdb" (an old Access file included, which the start-up then converts), copied into
+// the user's data folder.
+bool TPflanzendatenbank::provideDatabase()
+{
+    const QString folder = ctx.state.ProgramDir;
+    const QString target = folder + QStringLiteral("Pflanzen.mdb");
+    QDir().mkpath(folder);
+    if (ctx.prompter.confirm(QStringLiteral(
+            "Willkommen! Es gibt noch keine Pflanzen-Datenbank.\n\nSoll eine neue, leere Datenbank angelegt "
+            "werden?\n\nMit „Nein“ wählen Sie eine vorhandene „Pflanzen.mdb“ aus, zum Beispiel die Ihrer "
+            "bisherigen Programmversion; eine alte Access-Datei wird dabei übernommen."))) {
+        createDatabase(target);
+        return true;
+    }
+    const std::optional<QString> chosen =
+        ctx.prompter.openFile(QStringLiteral("Vorhandene Pflanzen-Datenbank auswählen"), QDir::homePath(),
+                              QStringLiteral("Pflanzen-Datenbank (*.mdb *.MDB);;Alle Dateien (*)"));
+    if (chosen && QFile::copy(*chosen, target))
+        return true;
+    ctx.prompter.information(
+        chosen ? QStringLiteral("Die Datei „%1“ konnte nicht nach „%2“ kopiert werden.\n\nOhne Datenbank kann das "
+                                "Programm nicht arbeiten; es wird beendet.")
+                     .arg(*chosen, folder)
+               : QStringLiteral("Ohne Datenbank kann das Programm nicht arbeiten; es wird beendet.\n\nBeim nächsten "
+                                "Start können Sie eine Datenbank anlegen oder auswählen."));
+    return false;
 }
 
 // A Pflanzen.mdb that is still an Access file is converted once, before the connection.

@@ -74,6 +74,7 @@ private:
     // Steps of the start-up sequence.
     StartupResult runStartup();
     bool databaseFilePresent();
+    bool provideDatabase();
     bool convertAccessDatabase();
     void connectDatabase();
     void upgradeSchema();

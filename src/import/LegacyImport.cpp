@@ -3,6 +3,7 @@
 #include "data/DatabaseError.h"
 #include "import/JetFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -40,7 +41,17 @@ LegacyImport::LegacyImport(QString programDir, QString helperPath)
     if (!m_programDir.endsWith(QLatin1Char('/')))
         m_programDir += QLatin1Char('/');
     if (m_helperPath.isEmpty())
-        m_helperPath = m_programDir + helperName();
+        m_helperPath = findHelper(m_programDir);
+}
+
+QString LegacyImport::findHelper(const QString &programDir)
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    for (const QString &folder :
+         {programDir, beside, beside + QStringLiteral("../") + QStringLiteral(VINDEL_LIBEXEC_SUBDIR) + QLatin1Char('/')})
+        if (QFileInfo(folder + helperName()).isExecutable())
+            return QDir::cleanPath(folder + helperName());
+    return programDir + helperName();
 }
 
 bool LegacyImport::isWindowsPath(const QString &path)

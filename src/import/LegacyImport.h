@@ -25,7 +25,7 @@ public:
         QString originalPath; // where the Access file lies afterwards
     };
 
-    // programDir ends with '/'. helperPath defaults to programDir + helperName().
+    // programDir ends with '/'. helperPath defaults to findHelper(programDir).
     explicit LegacyImport(QString programDir, QString helperPath = QString());
 
     // The helper is stopped and the import counts as failed when it reports no progress for this
@@ -40,6 +40,9 @@ public:
     static constexpr int kExitNotACatalogue = 64;
 
     static QString helperName() { return QStringLiteral("vindel-mdb-import"); }
+    // The helper in the program folder, else beside the running program, else where an
+    // installation puts it (../libexec/vindel/ from the program); the first of these otherwise.
+    static QString findHelper(const QString &programDir);
     static QString databaseName() { return QStringLiteral("Pflanzen.mdb"); }
     // The Access file is kept under this name (with " 2", " 3", ... when it is taken).
     static QString originalBaseName() { return QStringLiteral("Pflanzen (Access-Original)"); }

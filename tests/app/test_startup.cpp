@@ -1,6 +1,7 @@
 // Start-up of the program end to end: the windows, the main window's pages, the missing database,
 // an older database without colour settings, and what the start-up leaves in the shared state.
 #include "app/Colours.h"
+#include "frame/ProgramFolder.h"
 #include "frame/WindowFactory.h"
 #include "catalogue/HauptansichtPage.h"
 #include "settings/StammdatenPage.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <stdexcept>
 
@@ -46,6 +48,10 @@ private slots:
     void mainWindowFrame();
     void pagesAndTabCaptions();
     void missingDatabaseStopsBeforeAnyWindow();
+    void firstStartOfAnInstalledProgram_data();
+    void firstStartOfAnInstalledProgram();
+    void programFolder_data();
+    void programFolder();
     void unusableDatabaseFileStops_data();
     void unusableDatabaseFileStops();
     void currentDatabaseShowsNoMessage();
@@ -171,6 +177,68 @@ void TestStartup::missingDatabaseStopsBeforeAnyWindow()
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
     QCOMPARE(QDir(app.programDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void TestStartup::firstStartOfAnInstalledProgram_data()
+{
+    QTest::addColumn<QString>("answer"); // "new", a fixture file to take, or "" to cancel
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<int>("plants");
+    QTest::newRow("a new, empty catalogue") << "new" << true << 0;
+    QTest::newRow("an old Access file, converted") << "pflanzen-v4.mdb" << true << 12;
+    QTest::newRow("cancelled") << "" << false << 0;
+}
+
+// An installed program finds no database at its first start: it offers a new one or takes an
+// existing file into the user's data folder, instead of ending with the message for a missing file.
+void TestStartup::firstStartOfAnInstalledProgram()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, started);
+    QFETCH(int, plants);
+    AppFixture app(AppFixture::Options{false, true});
+    app.installImportHelper();
+    if (answer == "new") {
+        app.prompter().answerYes();
+    } else {
+        app.prompter().answerNo();
+        app.prompter().queueFile(answer.isEmpty() ? std::optional<QString>()
+                                                  : QStringLiteral(VINDEL_TEST_DATA "/access/") + answer);
+    }
+    QCOMPARE(app.start(), started);
+    const QStringList messages = app.prompter().messageTexts();
+    QVERIFY2(messages.value(0).startsWith("Willkommen! Es gibt noch keine Pflanzen-Datenbank."), qPrintable(messages.join('|')));
+    QVERIFY(!messages.contains(kMissingDatabase));
+    if (!started) {
+        QVERIFY(messages.last().startsWith("Ohne Datenbank kann das Programm nicht arbeiten"));
+        QVERIFY(!QFile::exists(app.databasePath()));
+        return;
+    }
+    QCOMPARE(app.tables().db.path(), app.databasePath());
+    QCOMPARE(app.select("SELECT count(*) FROM Pflanzen")[0][0].toInt(), plants);
+    if (answer != "new")
+        QVERIFY(messages.join('|').contains("in das neue Datenbankformat übernommen"));
+}
+
+void TestStartup::programFolder_data()
+{
+    QTest::addColumn<QStringList>("besideProgram");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("build folder") << QStringList{"VindelV40", "vindel-build-folder"} << false;
+    QTest::newRow("database beside the program") << QStringList{"VindelV40", "Pflanzen.mdb"} << false;
+    QTest::newRow("installed") << QStringList{"VindelV40"} << true;
+}
+
+void TestStartup::programFolder()
+{
+    QFETCH(QStringList, besideProgram);
+    QFETCH(bool, installed);
+    QTemporaryDir bin, data;
+    for (const QString &name : besideProgram)
+        writeFile(bin.filePath(name), "x");
+    const ProgramFolder folder = ProgramFolder::choose(bin.path() + "/", data.path() + "/");
+    QCOMPARE(folder.installed, installed);
+    QCOMPARE(folder.path, installed ? data.path() + "/VindelV40/" : bin.path() + "/");
 }
 
 void TestStartup::unusableDatabaseFileStops_data()

@@ -12,7 +12,7 @@ namespace vindel::test {
 
 AppFixture::AppFixture() : AppFixture(Options{}) {}
 
-AppFixture::AppFixture(Options options)
+AppFixture::AppFixture(Options options) : m_options(options)
 {
     if (!m_dir.isValid())
         throw std::runtime_error("no temporary folder");
@@ -62,6 +62,7 @@ void AppFixture::installImportHelper()
 bool AppFixture::start()
 {
     m_program = std::make_unique<Program>(m_prompter, programDir());
+    m_program->context().offerNewDatabase = m_options.installed;
     m_program->onEnded = [this] { m_ended = true; };
     if (!m_program->start())
         return false;

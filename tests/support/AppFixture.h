@@ -23,6 +23,8 @@ class AppFixture {
 public:
     struct Options {
         bool createDatabase = true;
+        // Started as an installed program: a missing database is created or chosen.
+        bool installed = false;
     };
 
     AppFixture();
@@ -79,6 +81,7 @@ public:
     bool returnToMainWindow();
 
 private:
+    Options m_options;
     QTemporaryDir m_dir;
     ScriptedPrompter m_prompter;
     std::unique_ptr<Program> m_program;

@@ -6,7 +6,7 @@ VINDEL_BUILD="${VINDEL_BUILD:-$VINDEL_ROOT/build}"
 
 VINDEL_PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n qt6-qpa-plugins
   libsqlite3-dev libjpeg-dev mdbtools-dev libglib2.0-dev
   fonts-dejavu-core
 )
@@ -24,7 +24,23 @@ vindel_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# vindel_build [cmake options] [--target name ...]: configures, then builds everything or the
+# targets named.
 vindel_build() {
-  cmake -S "$VINDEL_ROOT" -B "$VINDEL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$VINDEL_BUILD" -j2
+  local options=() targets=()
+  while [ $# -gt 0 ]; do
+    if [ "$1" = "--target" ]; then
+      shift
+      targets=("$@")
+      break
+    fi
+    options+=("$1")
+    shift
+  done
+  cmake -S "$VINDEL_ROOT" -B "$VINDEL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
+  if [ ${#targets[@]} -gt 0 ]; then
+    cmake --build "$VINDEL_BUILD" -j2 --target "${targets[@]}"
+  else
+    cmake --build "$VINDEL_BUILD" -j2
+  fi
 }
