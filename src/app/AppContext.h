@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <typeindex>
 #include <unordered_map>
 #include <vector>
@@ -37,11 +38,18 @@ public:
 
     // One object of a kind for the whole program, made on first use and kept until the context
     // ends (after every window): the thumbnail loader and its cache, the current plant's photos.
+    // A service that needs the context is made with it.
     template <class T> T &service()
     {
         auto it = m_services.find(std::type_index(typeid(T)));
-        if (it == m_services.end())
-            it = m_services.emplace(std::type_index(typeid(T)), std::make_shared<T>()).first;
+        if (it == m_services.end()) {
+            std::shared_ptr<T> made;
+            if constexpr (std::is_constructible_v<T, AppContext &>)
+                made = std::make_shared<T>(*this);
+            else
+                made = std::make_shared<T>();
+            it = m_services.emplace(std::type_index(typeid(T)), std::move(made)).first;
+        }
         return *static_cast<T *>(it->second.get());
     }
 

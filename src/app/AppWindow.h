@@ -26,6 +26,11 @@ public:
     void closeAndReturn();
 
 protected:
+    // A slot that runs a handler of this window; a database error ends it with the error box.
+    template <class Self> auto handler(void (Self::*method)())
+    {
+        return [this, method] { ctx.run([this, method] { (static_cast<Self *>(this)->*method)(); }); };
+    }
     void applyFormColor();
     // Dialogs that stand centred on the main window call this when they are shown.
     void centreOnMainWindow();

@@ -15,6 +15,11 @@ public:
     virtual void activatePage(const QString &pageName) = 0;
     virtual QString activePageName() const = 0;
     virtual void setPageCaption(const QString &pageName, const QString &caption) = 0;
+    // Runs a page's show handler, as when the page becomes the active page.
+    virtual void runPageShown(const QString &pageName) = 0;
+    // The next activation of the main window stays on this page instead of choosing one by the
+    // windows' flags (returning from the photo viewer opened from the album).
+    virtual void stayOnPage(const QString &pageName) = 0;
 
     // The start-up sequence; run again after the colours were changed.
     virtual void FormCreate() = 0;

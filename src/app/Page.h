@@ -25,6 +25,11 @@ public:
     virtual void pageLeft() {}
 
 protected:
+    // A slot that runs a handler of this window; a database error ends it with the error box.
+    template <class Self> auto handler(void (Self::*method)())
+    {
+        return [this, method] { ctx.run([this, method] { (static_cast<Self *>(this)->*method)(); }); };
+    }
     AppContext &ctx;
 
 private:

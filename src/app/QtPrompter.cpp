@@ -37,6 +37,24 @@ QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &text)
     return QMessageBox::StandardButton(box.exec());
 }
 
+// The program writes file filters as pairs "Description|*.a;*.b|..."; Qt's dialogs read
+// "Description (*.a *.b);;...". A filter without "|" is taken as it is.
+QString qtFilter(const QString &filter)
+{
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i];
+        if (const qsizetype open = label.indexOf(QLatin1Char('(')); open >= 0)
+            label = label.left(open);
+        const QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        out << label.trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
 } // namespace
 
 void QtPrompter::information(const QString &text) { QMessageBox::information(owner(), boxTitle(), text); }
@@ -60,7 +78,7 @@ std::optional<QString> QtPrompter::inputText(const QString &title, const QString
 
 std::optional<QString> QtPrompter::openFile(const QString &title, const QString &startFolder, const QString &filter)
 {
-    const QString file = QFileDialog::getOpenFileName(owner(), title, startFolder, filter);
+    const QString file = QFileDialog::getOpenFileName(owner(), title, startFolder, qtFilter(filter));
     if (file.isEmpty())
         return std::nullopt;
     return file;

@@ -4,6 +4,7 @@
 #include "app/Tag.h"
 #include "catalogue/FieldColours.h"
 #include "catalogue/PlantCursor.h"
+#include "photos/PhotoCommands.h"
 #include "photos/PhotoServices.h"
 #include "photos/PhotoView.h"
 
@@ -93,6 +94,10 @@ DetailsPage::DetailsPage(AppContext &context)
     literatureFrame->place(Image9, kLiteratureDesign, AnchorAll);
     Image9->setGeometry(kLiteratureDesign); // until the page is first laid out
     connect(Image9, &PhotoView::resized, this, [this] { requestLiteratureFrame(); });
+    Image9->setToolTip(QStringLiteral("Klicken um Bild anzeigen!"));
+    connect(Image9, &PhotoView::pressed, this, [this](Qt::MouseButton, const QPoint &at) {
+        ctx.run([&] { ctx.service<PlantPhotoCommands>().PopupMenu1Popup(kLiteratureSlot, at); });
+    });
     PlantPhotoSlots &photos = photoServices(ctx).currentPlant();
     photos.setFrameSize(kLiteratureSlot, Image9->frameInDevicePixels());
     connect(&photos, &PlantPhotoSlots::slotChanged, this, [this](int slot, const QImage &picture, SlotState state) {

@@ -12,6 +12,7 @@
 #include "catalogue/PlantEditing.h"
 #include "catalogue/SuggestionLists.h"
 #include "data/ShortDate.h"
+#include "photos/PhotoCommands.h"
 #include "photos/PhotoServices.h"
 #include "photos/PhotoView.h"
 
@@ -310,6 +311,10 @@ void HauptansichtPage::buildPlantBox()
         const PhotoSlot &slot = photoSlot(int(i) + 1);
         auto *view = new PhotoView(QLatin1String(slot.imageName), slot.fit, GroupBox4);
         view->setGeometry(kThumbnailDesign[i]);
+        view->setToolTip(QStringLiteral("Klicken um Bild anzeigen!"));
+        connect(view, &PhotoView::pressed, this, [this, number = slot.number](Qt::MouseButton, const QPoint &at) {
+            ctx.run([&] { ctx.service<PlantPhotoCommands>().PopupMenu1Popup(number, at); });
+        });
         m_thumbnails[i] = view;
     }
     GroupBox4->installEventFilter(this);

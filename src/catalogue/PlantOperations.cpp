@@ -22,20 +22,6 @@ QStringList photoColumns()
     return columns;
 }
 
-// Still named by a plant's photo column or a diary entry.
-bool stillReferenced(Database &db, const QString &name)
-{
-    QStringList clauses;
-    QVariantList params;
-    for (const QString &column : photoColumns()) {
-        clauses << column + QStringLiteral(" = ?");
-        params << name;
-    }
-    if (!db.select(QStringLiteral("SELECT 1 FROM Pflanzen WHERE ") + clauses.join(QStringLiteral(" OR ")) + QStringLiteral(" LIMIT 1"), params).empty())
-        return true;
-    return !db.select(QStringLiteral("SELECT 1 FROM Historie WHERE Bild = ? LIMIT 1"), {name}).empty();
-}
-
 bool isJpegName(const QString &name)
 {
     const QString suffix = QFileInfo(name).suffix().toLower();
@@ -113,7 +99,7 @@ PlantOperations::Deleted PlantOperations::deleteCurrentPlant()
     for (const QString &name : names) {
         if (!store.contains(name))
             continue;
-        if (stillReferenced(t.db, name)) {
+        if (PhotoStore::stillNamed(t.db, name)) {
             result.keptFiles << name;
             continue;
         }

@@ -38,6 +38,7 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QWindow>
+#include <utility>
 
 namespace vindel {
 
@@ -315,7 +316,9 @@ void TPflanzendatenbank::FormActivate()
 
     const bool reportFlag = windowTag("TRep_druckansicht") == 1 || windowTag("TRep_Historie") == 1
                             || windowTag("TRep_Liste") == 1 || Tag::of(printButton) == 1;
-    if (s.PhotoCode != 7 && s.PhotoCode != 8 && !reportFlag)
+    // Returning from the photo viewer the album opened: the album stays.
+    const QString stay = std::exchange(m_stayOnPage, QString());
+    if (s.PhotoCode != 7 && s.PhotoCode != 8 && !reportFlag && stay.isEmpty())
         activatePage(QStringLiteral("TabSheet1"));
     if (s.PhotoCode == 7) {
         t.Tab_Pflanzen_test.open();
@@ -432,6 +435,21 @@ void TPflanzendatenbank::setPageCaption(const QString &pageName, const QString &
 {
     if (Page *p = page(pageName))
         m_pages->setTabText(m_pages->indexOf(p), caption);
+}
+
+void TPflanzendatenbank::runPageShown(const QString &pageName)
+{
+    if (Page *p = page(pageName))
+        ctx.run([p] { p->pageShown(); });
+}
+
+void TPflanzendatenbank::stayOnPage(const QString &pageName)
+{
+    m_stayOnPage = pageName;
+    if (activePageName() == pageName)
+        runPageShown(pageName);
+    else
+        activatePage(pageName);
 }
 
 void TPflanzendatenbank::pageChanged(int index)

@@ -49,6 +49,8 @@ public:
     void activatePage(const QString &pageName) override;
     QString activePageName() const override;
     void setPageCaption(const QString &pageName, const QString &caption) override;
+    void runPageShown(const QString &pageName) override;
+    void stayOnPage(const QString &pageName) override;
     void paintPageControl(int colour) override;
     QWidget *mainWindow() override { return this; }
 
@@ -103,6 +105,7 @@ private:
     std::vector<Page *> m_pageList;
     Page *m_currentPage = nullptr;
 
+    QString m_stayOnPage; // the page the next activation keeps
     bool m_shown = false;
     bool m_startupStopped = false;
     AppWindow *m_lastActiveWindow = nullptr;

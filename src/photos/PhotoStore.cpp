@@ -214,3 +214,23 @@ bool PhotoStore::remove(const QString &storedName) const
 }
 
 } // namespace vindel
+
+namespace vindel {
+
+bool PhotoStore::stillNamed(Database &db, const QString &storedName)
+{
+    QStringList clauses;
+    QVariantList params;
+    for (int slot = 1; slot <= 7; ++slot) {
+        clauses << QStringLiteral("Bild%1 = ?").arg(slot);
+        params << storedName;
+    }
+    if (!db.select(QStringLiteral("SELECT 1 FROM Pflanzen WHERE ") + clauses.join(QStringLiteral(" OR "))
+                       + QStringLiteral(" LIMIT 1"),
+                   params)
+             .empty())
+        return true;
+    return !db.select(QStringLiteral("SELECT 1 FROM Historie WHERE Bild = ? LIMIT 1"), {storedName}).empty();
+}
+
+} // namespace vindel

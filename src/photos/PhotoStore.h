@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Database.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -66,6 +68,9 @@ public:
 
     // Deletes the file of a stored name; false when the name is not usable or the file stays.
     bool remove(const QString &storedName) const;
+
+    // A plant's photo column or a diary entry still names the file: it must stay.
+    static bool stillNamed(Database &db, const QString &storedName);
 
 private:
     QString m_folder;

@@ -39,6 +39,14 @@ void PlantPhotoSlots::reshowSlot(int slot)
         show(photoSlot(slot));
 }
 
+void PlantPhotoSlots::showPlaceholder(int slot)
+{
+    if (slot < 1 || slot > kPhotoSlotCount)
+        return;
+    m_loader.cancel(m_firstRequester + slot - 1);
+    set(slot, SlotState::Empty);
+}
+
 void PlantPhotoSlots::show(const PhotoSlot &slot)
 {
     const int i = slot.number - 1;

@@ -36,6 +36,8 @@ public:
     void showPlant(const PhotoStore &store, const QStringList &columns);
     // Asks for the slot's photo of the plant on show again (its frame changed).
     void reshowSlot(int slot);
+    // The slot shows its empty-column placeholder (the photo menu found no photo to offer).
+    void showPlaceholder(int slot);
     // Stops everything pending; the slots keep what they show.
     void cancel();
 

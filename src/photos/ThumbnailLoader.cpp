@@ -23,7 +23,9 @@ struct ThumbnailLoader::Shared {
     std::condition_variable idle;
     ThumbnailLoader *receiver = nullptr; // cleared when the loader goes away
     std::shared_ptr<ThumbnailCache> cache;
+    std::shared_ptr<DiskThumbnails> disk;
     std::deque<std::shared_ptr<Job>> queue;
+    std::deque<QString> prefetch; // disk thumbnails to make when the queue is empty
     std::unordered_map<int, std::shared_ptr<Job>> running; // by requester
     std::unordered_map<int, quint64> live;                 // requester -> ticket that may be delivered
     quint64 lastTicket = 0;
@@ -69,6 +71,7 @@ ThumbnailLoader::~ThumbnailLoader()
         std::lock_guard lock(m_shared->mutex);
         m_shared->receiver = nullptr;
         m_shared->queue.clear();
+        m_shared->prefetch.clear();
         m_shared->live.clear();
         for (auto &[requester, job] : m_shared->running)
             job->cancelled = true;
@@ -159,10 +162,63 @@ void ThumbnailLoader::cancelAll()
     m_shared->live.clear();
 }
 
+void ThumbnailLoader::setDiskThumbnails(std::shared_ptr<DiskThumbnails> disk)
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->disk = std::move(disk);
+}
+
+void ThumbnailLoader::prefetch(const QStringList &paths)
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->prefetch.assign(paths.begin(), paths.end());
+    if (m_shared->disk)
+        startWorkerLocked();
+}
+
+namespace {
+
+bool fitsDiskThumbnail(QSize frame)
+{
+    return frame.isValid() && !frame.isEmpty() && frame.width() <= DiskThumbnails::kSize
+           && frame.height() <= DiskThumbnails::kSize;
+}
+
+// The thumbnail kept on disk for the file, made (and kept) when there is none yet.
+PhotoLoadResult thumbnailFromDisk(DiskThumbnails &disk, const QString &path, const FileStamp &stamp,
+                                  const CancelCheck &cancelled, bool *fromDisk)
+{
+    PhotoLoadResult r;
+    QSize full;
+    const QImage kept = disk.find(path, stamp, &full);
+    if (!kept.isNull()) {
+        *fromDisk = true;
+        r.status = PhotoStatus::Ok;
+        r.image = kept;
+        r.fullSize = full.isValid() && !full.isEmpty() ? full : kept.size();
+        return r;
+    }
+    *fromDisk = false;
+    const QSize box(DiskThumbnails::kSize, DiskThumbnails::kSize);
+    r = loadPhoto(path, box, cancelled);
+    if (!r.ok())
+        return r;
+    const QSize size = fitInside(r.image.size(), box).boundedTo(r.image.size());
+    if (size != r.image.size())
+        r.image = r.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // A picture that is no larger than a thumbnail is quick to read itself.
+    if (r.fullSize.width() > DiskThumbnails::kSize || r.fullSize.height() > DiskThumbnails::kSize)
+        disk.store(path, stamp, r.image, r.fullSize);
+    return r;
+}
+
+} // namespace
+
 void ThumbnailLoader::startWorkerLocked()
 {
     Shared &s = *m_shared;
-    if (s.workers >= s.maxWorkers || s.workers >= int(s.queue.size()) + int(s.running.size()))
+    const int pending = int(s.queue.size()) + int(s.running.size()) + (s.disk ? int(s.prefetch.size()) : 0);
+    if (s.workers >= s.maxWorkers || s.workers >= pending)
         return;
     ++s.workers;
     std::shared_ptr<Shared> shared = m_shared;
@@ -174,6 +230,20 @@ void ThumbnailLoader::work(std::shared_ptr<Shared> shared)
     Shared &s = *shared;
     std::unique_lock lock(s.mutex);
     for (;;) {
+        if (s.queue.empty() && s.disk && !s.prefetch.empty() && s.receiver) {
+            // Nothing asked for: a thumbnail for later.
+            const QString path = s.prefetch.front();
+            s.prefetch.pop_front();
+            std::shared_ptr<DiskThumbnails> disk = s.disk;
+            lock.unlock();
+            const FileStamp stamp = stampFile(path);
+            bool fromDisk = false;
+            if (stamp.exists && stamp.regular && disk->find(path, stamp).isNull())
+                thumbnailFromDisk(*disk, path, stamp, {}, &fromDisk);
+            lock.lock();
+            ++s.stats.prefetched;
+            continue;
+        }
         if (s.queue.empty() || !s.receiver) {
             --s.workers;
             s.idle.notify_all();
@@ -184,16 +254,31 @@ void ThumbnailLoader::work(std::shared_ptr<Shared> shared)
         s.running[job->requester] = job;
         ++s.stats.decodesStarted;
         s.stats.maxRunning = qMax(s.stats.maxRunning, int(s.running.size()));
+
+        std::shared_ptr<DiskThumbnails> disk = s.disk;
         lock.unlock();
 
-        PhotoLoadResult result = loadPhotoForFrame(job->key.path, job->key.frame, job->key.mode,
-                                                   [&job] { return job->cancelled.load(std::memory_order_relaxed); });
+        const CancelCheck cancelled = [&job] { return job->cancelled.load(std::memory_order_relaxed); };
+        PhotoLoadResult result;
+        bool fromDisk = false;
+        if (disk && fitsDiskThumbnail(job->key.frame)) {
+            result = thumbnailFromDisk(*disk, job->key.path, job->key.stamp, cancelled, &fromDisk);
+            if (result.ok()) {
+                const QSize target = displaySize(result.fullSize, job->key.frame, job->key.mode);
+                if (!target.isEmpty() && target != result.image.size())
+                    result.image = result.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            }
+        } else {
+            result = loadPhotoForFrame(job->key.path, job->key.frame, job->key.mode, cancelled);
+        }
         // The file may have changed while it was read; such a result is not cached under the old stamp.
         const bool unchanged = stampFile(job->key.path) == job->key.stamp;
         if (!result.cancelled && unchanged)
             s.cache->insert(job->key, result);
 
         lock.lock();
+        if (fromDisk)
+            ++s.stats.fromDisk;
         if (const auto it = s.running.find(job->requester); it != s.running.end() && it->second == job)
             s.running.erase(it);
         if (result.cancelled) {

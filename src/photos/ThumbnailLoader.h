@@ -1,5 +1,6 @@
 #pragma once
 
+#include "photos/DiskThumbnails.h"
 #include "photos/PhotoDisplay.h"
 #include "photos/PhotoLoader.h"
 #include "photos/ThumbnailCache.h"
@@ -24,6 +25,8 @@ struct ThumbnailStats {
     qint64 droppedBeforeDecode = 0;  // replaced in the queue before a worker took them
     int maxQueued = 0;               // most requests waiting at one time
     int maxRunning = 0;
+    qint64 fromDisk = 0;             // answered from a thumbnail kept on disk
+    qint64 prefetched = 0;           // thumbnails made on disk ahead of need
 };
 
 // Decodes pictures for their frames on worker threads, keeps them in a ThumbnailCache and hands
@@ -52,8 +55,15 @@ public:
     void cancel(int requester);
     void cancelAll();
 
-    // Synchronous path (tests, printing, the album): decodes in the calling thread, through the cache.
+    // Synchronous path (tests, printing): decodes in the calling thread, through the cache.
     PhotoLoadResult loadNow(const QString &path, QSize frame, FitMode mode);
+
+    // Small frames (at most DiskThumbnails::kSize either way) are served from thumbnails kept on
+    // disk, which outlive the program: a photo is decoded once, not at every start.
+    void setDiskThumbnails(std::shared_ptr<DiskThumbnails> disk);
+    // Makes the disk thumbnails of these files when nothing else is to be done (the album's rows
+    // out of sight); a later call replaces what is still waiting.
+    void prefetch(const QStringList &paths);
 
     int queuedCount() const;
     int runningCount() const;

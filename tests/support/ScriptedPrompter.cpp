@@ -140,14 +140,22 @@ std::optional<QFont> ScriptedPrompter::font(const QFont &initial)
     return take(m_fonts, QStringLiteral("font"));
 }
 
-bool ScriptedPrompter::printSetup(QPrinter &)
+bool ScriptedPrompter::printSetup(QPrinter &printer)
 {
     m_dialogs.append({QStringLiteral("printSetup"), QString()});
     if (m_printSetups.isEmpty()) {
         m_unanswered << QStringLiteral("printSetup");
         return false;
     }
-    return m_printSetups.dequeue();
+    if (!m_printSetups.dequeue())
+        return false;
+    if (!m_printDir)
+        m_printDir = std::make_unique<QTemporaryDir>();
+    const QString file = m_printDir->filePath(QStringLiteral("print-%1.pdf").arg(m_printedFiles.size() + 1));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    m_printedFiles << file;
+    return true;
 }
 
 void ScriptedPrompter::showReportPreview(const QString &title, const std::function<void(QPrinter *)> &render)
@@ -166,7 +174,7 @@ bool ScriptedPrompter::openUrl(const QUrl &url)
 bool ScriptedPrompter::startProgram(const QString &program, const QStringList &arguments)
 {
     m_dialogs.append({QStringLiteral("startProgram"), (QStringList{program} + arguments).join(QLatin1Char('|'))});
-    return true;
+    return startProgramSucceeds;
 }
 
 QDate ScriptedPrompter::today() { return now().date(); }

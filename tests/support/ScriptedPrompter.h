@@ -4,7 +4,9 @@
 
 #include <QList>
 #include <QQueue>
+#include <QTemporaryDir>
 #include <QVariant>
+#include <memory>
 
 namespace vindel::test {
 
@@ -48,6 +50,13 @@ public:
     int pendingAnswers() const;
     void clearRecords();
 
+    // Whether starting a program succeeds (it is recorded either way).
+    bool startProgramSucceeds = true;
+
+    // An accepted print setup sends the print to a PDF file of its own; these are the files, in
+    // the order printed.
+    QStringList printedFiles() const { return m_printedFiles; }
+
     // Reports are rendered into a PDF file so that their painting runs; this replaces that.
     std::function<void(const QString &title, const std::function<void(QPrinter *)> &render)> previewHandler;
 
@@ -81,6 +90,8 @@ private:
     QQueue<std::optional<QFont>> m_fonts;
     QQueue<bool> m_printSetups;
     std::optional<QDateTime> m_now;
+    QStringList m_printedFiles;
+    std::unique_ptr<QTemporaryDir> m_printDir;
 };
 
 QString kindName(MessageKind kind);
