@@ -35,18 +35,17 @@ QString DiskThumbnails::fileFor(const QString &path) const
 QImage DiskThumbnails::find(const QString &path, const FileStamp &stamp, QSize *fullSize) const
 {
     QImageReader reader(fileFor(path), "png");
-    if (!reader.canRead())
-        return QImage();
-    if (reader.text(QStringLiteral("Thumb::URI")) != QString::fromLatin1(uriOf(path))
-        || reader.text(QStringLiteral("Thumb::MTime")) != mtimeOf(stamp))
-        return QImage();
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kSize || size.height() > kSize)
         return QImage();
-    QImage image = reader.read();
+    // The keys hold colons, which the reader's own text lookup does not take: read the picture.
+    const QImage image = reader.read();
+    if (image.isNull() || image.text(QStringLiteral("Thumb::URI")) != QString::fromLatin1(uriOf(path))
+        || image.text(QStringLiteral("Thumb::MTime")) != mtimeOf(stamp))
+        return QImage();
     if (fullSize)
-        *fullSize = QSize(reader.text(QStringLiteral("Thumb::Image::Width")).toInt(),
-                          reader.text(QStringLiteral("Thumb::Image::Height")).toInt());
+        *fullSize = QSize(image.text(QStringLiteral("Thumb::Image::Width")).toInt(),
+                          image.text(QStringLiteral("Thumb::Image::Height")).toInt());
     return image;
 }
 

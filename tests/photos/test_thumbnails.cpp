@@ -1,10 +1,14 @@
 #include "PhotoTestData.h"
 
+#include "photos/DiskThumbnails.h"
 #include "photos/PlantPhotoSlots.h"
 #include "photos/ThumbnailCache.h"
 #include "photos/ThumbnailLoader.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
+#include <QImageReader>
+#include <QUrl>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +55,8 @@ private slots:
     void plantSlotsShowPlaceholders();
     void synchronousPlantSlots();
     void destroyingLoaderWithWorkPending();
+    void diskThumbnailsOutliveTheLoader();
+    void prefetchMakesDiskThumbnails();
 
 private:
     QTemporaryDir m_dir;
@@ -372,6 +378,85 @@ void ThumbnailTest::destroyingLoaderWithWorkPending()
     QCoreApplication::processEvents();
     QTest::qWait(20);
     QCOMPARE(delivered, 0);
+}
+
+// A thumbnail made once is kept on disk as the desktop keeps it (MD5 of the file's URI, with
+// Thumb::URI and Thumb::MTime), read by the next loader instead of decoding the photo, and made
+// anew when the photo changes.
+void ThumbnailTest::diskThumbnailsOutliveTheLoader()
+{
+    QTemporaryDir cacheDir, photoDir;
+    auto disk = std::make_shared<DiskThumbnails>(cacheDir.path());
+    const QString path = photoDir.filePath("kamera.JPG");
+    writeFile(path, encode(quadrants(1600, 1200), "JPEG"));
+    const QSize frame(180, 125);
+    QImage first;
+    {
+        ThumbnailLoader loader(std::make_shared<ThumbnailCache>(), 1);
+        loader.setDiskThumbnails(disk);
+        QSignalSpy spy(&loader, &ThumbnailLoader::ready);
+        loader.request(1, path, frame, FitMode::Stretch);
+        QVERIFY(spy.wait(5000));
+        first = spy[0][2].value<PhotoLoadResult>().image;
+        QCOMPARE(loader.stats().fromDisk, 0);
+    }
+    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
+    const QString file = cacheDir.path() + "/large/"
+                         + QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png";
+    QCOMPARE(disk->fileFor(path), file);
+    const QImage png(file);
+    QCOMPARE(png.text("Thumb::URI"), QString::fromLatin1(uri));
+    QCOMPARE(png.text("Thumb::MTime"), QString::number(QFileInfo(path).lastModified().toSecsSinceEpoch()));
+    QCOMPARE(png.size(), QSize(256, 192));
+
+    // A program started later: the thumbnail comes from the disk, the same picture.
+    {
+        ThumbnailLoader loader(std::make_shared<ThumbnailCache>(), 1);
+        loader.setDiskThumbnails(disk);
+        QSignalSpy spy(&loader, &ThumbnailLoader::ready);
+        loader.request(1, path, frame, FitMode::Stretch);
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(loader.stats().fromDisk, 1);
+        const QImage again = spy[0][2].value<PhotoLoadResult>().image;
+        QCOMPARE(again.size(), first.size());
+        QVERIFY(near(again.pixel(10, 10), Qt::red));
+    }
+    // The photo changes: its old thumbnail does not count.
+    writeFile(path, encode(quadrants(1600, 1200).mirrored(true, false), "JPEG"));
+    {
+        QFile changed(path);
+        QVERIFY(changed.open(QIODevice::ReadWrite));
+        QVERIFY(changed.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    }
+    {
+        ThumbnailLoader loader(std::make_shared<ThumbnailCache>(), 1);
+        loader.setDiskThumbnails(disk);
+        QSignalSpy spy(&loader, &ThumbnailLoader::ready);
+        loader.request(1, path, frame, FitMode::Stretch);
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(loader.stats().fromDisk, 0);
+        QVERIFY(near(spy[0][2].value<PhotoLoadResult>().image.pixel(10, 10), Qt::green));
+    }
+    QCOMPARE(QImage(file).text("Thumb::MTime"),
+             QString::number(QFileInfo(path).lastModified().toSecsSinceEpoch()));
+}
+
+void ThumbnailTest::prefetchMakesDiskThumbnails()
+{
+    QTemporaryDir cacheDir, photoDir;
+    auto disk = std::make_shared<DiskThumbnails>(cacheDir.path());
+    QStringList paths;
+    for (int i = 0; i < 4; ++i) {
+        paths << photoDir.filePath(QStringLiteral("p%1.JPG").arg(i));
+        writeFile(paths.last(), encode(quadrants(800, 600), "JPEG"));
+    }
+    ThumbnailLoader loader(std::make_shared<ThumbnailCache>(), 2);
+    loader.setDiskThumbnails(disk);
+    loader.prefetch(paths);
+    QVERIFY(loader.waitForIdle(10000));
+    QCOMPARE(loader.stats().prefetched, 4);
+    for (const QString &p : paths)
+        QVERIFY(!disk->find(p, stampFile(p)).isNull());
 }
 
 QTEST_MAIN(ThumbnailTest)

@@ -6,7 +6,7 @@
 // measured.
 #include "BenchSupport.h"
 #include "app/DataGrid.h"
-#include "app/Prompter.h"
+#include "BenchPrompter.h"
 #include "frame/Program.h"
 #include "frame/TPflanzendatenbank.h"
 #include "catalogue/HauptansichtPage.h"
@@ -41,31 +41,6 @@ namespace {
 constexpr int kPhotoPlants = 120; // plants with seven photos each
 constexpr int kHeld = 50;         // plants passed with the Down key held
 
-// Every dialog answered silently: the benchmark shows none.
-class SilentPrompter : public Prompter {
-public:
-    int messages = 0;
-    void information(const QString &) override { ++messages; }
-    void error(const QString &text) override
-    {
-        ++messages;
-        std::fprintf(stderr, "error: %s\n", qPrintable(text));
-    }
-    void warning(const QString &) override { ++messages; }
-    bool confirm(const QString &) override { return false; }
-    bool warningYesNo(const QString &) override { return false; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QString> openFile(const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QString> chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QColor> colour(const QColor &) override { return {}; }
-    std::optional<QFont> font(const QFont &) override { return {}; }
-    bool printSetup(QPrinter &) override { return false; }
-    void showReportPreview(const QString &, const std::function<void(QPrinter *)> &) override {}
-    bool openUrl(const QUrl &) override { return false; }
-    bool startProgram(const QString &, const QStringList &) override { return false; }
-    QDate today() override { return QDate::currentDate(); }
-    QDateTime now() override { return QDateTime::currentDateTime(); }
-};
 
 // Runs the event loop, sleeping between events, until the condition holds.
 bool waitUntil(const std::function<bool()> &done, int timeoutMs = 20000)
@@ -134,7 +109,7 @@ int main(int argc, char *argv[])
     }
     std::printf("catalogue: %d plants (%d with seven photos), %d diary entries\n", plants, kPhotoPlants, plants * 5);
 
-    SilentPrompter prompter;
+    QuietPrompter prompter;
     Program program(prompter, programDir);
     t.restart();
     if (!program.start()) {

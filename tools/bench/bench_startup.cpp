@@ -3,7 +3,7 @@
 //   build/tools/bench/bench_startup FOLDER        prints the time from creating the windows until
 //                                                the main window is active, then ends
 #include "BenchSupport.h"
-#include "app/Prompter.h"
+#include "BenchPrompter.h"
 #include "data/Database.h"
 #include "data/NewDatabase.h"
 #include "frame/Program.h"
@@ -16,34 +16,10 @@
 #include <cstdio>
 
 using namespace vindel;
+using namespace vindel::bench;
 
 namespace {
 
-// Counts what the program would have shown; answers No and Cancel.
-class QuietPrompter : public Prompter {
-public:
-    int messages = 0;
-    void information(const QString &) override { ++messages; }
-    void error(const QString &text) override
-    {
-        ++messages;
-        std::fprintf(stderr, "error: %s\n", qPrintable(text));
-    }
-    void warning(const QString &) override { ++messages; }
-    bool confirm(const QString &) override { return false; }
-    bool warningYesNo(const QString &) override { return false; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QString> openFile(const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QString> chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QColor> colour(const QColor &) override { return {}; }
-    std::optional<QFont> font(const QFont &) override { return {}; }
-    bool printSetup(QPrinter &) override { return false; }
-    void showReportPreview(const QString &, const std::function<void(QPrinter *)> &) override {}
-    bool openUrl(const QUrl &) override { return false; }
-    bool startProgram(const QString &, const QStringList &) override { return false; }
-    QDate today() override { return QDate::currentDate(); }
-    QDateTime now() override { return QDateTime::currentDateTime(); }
-};
 
 void makeCatalogue(const QString &folder, int plants, int perPlant)
 {
