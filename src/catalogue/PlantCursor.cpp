@@ -30,22 +30,6 @@ AllPlantsScope::~AllPlantsScope()
     }
 }
 
-void stampLastChange(AppContext &ctx)
-{
-    Table &settings = ctx.tables.Tab_Stammdaten;
-    settings.open();
-    settings.edit();
-    try {
-        settings.setValue(QStringLiteral("Letzte"), ctx.prompter.now());
-        settings.post();
-    } catch (...) {
-        settings.cancel(); // no stale edit left for the next move to post
-        throw;
-    }
-    settings.close();
-    settings.open();
-}
-
 std::optional<int> plantNumber(const QString &text)
 {
     bool ok = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/LastChange.h"
 #include "app/ScrollGuard.h"
 #include "data/Dataset.h"
 
@@ -32,9 +33,6 @@ private:
     Restore m_restore;
     qint64 m_id;
 };
-
-// Stamps Stammdaten.Letzte with the prompter's "now"; every saving operation does this.
-void stampLastChange(AppContext &ctx);
 
 // The catalogue's plant order as its sort box chooses it (by name, by number, or the order kept),
 // then the cursor on CurrentPlantId. Runs under the scroll guard, so the plant that was current

@@ -204,6 +204,8 @@ public:
     const QString &literalStart() const { return m_first; }
     // The pattern is that text and one wildcard after it.
     bool onlyStart() const { return !m_exact && !m_any && m_last.isEmpty() && m_middle.empty(); }
+    // The pattern holds no wildcard.
+    bool exact() const { return m_exact; }
 
 private:
     bool m_exact = false;
@@ -371,6 +373,8 @@ public:
     virtual ~Node() = default;
     virtual bool eval(Row row) const = 0;
     virtual std::optional<RowFilter::EqualityKey> equalityKey() const { return std::nullopt; }
+    // An equality every row that passes must meet (the node may ask more).
+    virtual std::optional<RowFilter::EqualityKey> requiredEquality() const { return equalityKey(); }
     virtual void collectPrefixes(std::vector<RowFilter::Prefix> &) const {}
     // All this node asks is in the prefixes it collects.
     virtual bool onlyPrefixes() const { return false; }
@@ -392,6 +396,13 @@ public:
     {
         for (const NodePtr &p : parts)
             p->collectPrefixes(out);
+    }
+    std::optional<RowFilter::EqualityKey> requiredEquality() const override
+    {
+        for (const NodePtr &p : parts)
+            if (auto key = p->requiredEquality())
+                return key;
+        return std::nullopt;
     }
     bool onlyPrefixes() const override
     {
@@ -425,6 +436,13 @@ public:
             out.push_back({m_column, m_glob.literalStart()});
     }
     bool onlyPrefixes() const override { return !m_glob.literalStart().isEmpty() && m_glob.onlyStart(); }
+    // A pattern without wildcards asks for the text itself, ignoring case, as "=" does.
+    std::optional<RowFilter::EqualityKey> requiredEquality() const override
+    {
+        if (!m_glob.exact())
+            return std::nullopt;
+        return RowFilter::EqualityKey{m_column, m_glob.literalStart()};
+    }
 
 private:
     int m_column;
@@ -517,6 +535,10 @@ public:
     std::optional<EqualityKey> equalityKey() const override
     {
         return m_root ? m_root->equalityKey() : std::nullopt;
+    }
+    std::optional<EqualityKey> requiredEquality() const override
+    {
+        return m_root ? m_root->requiredEquality() : std::nullopt;
     }
     std::vector<Prefix> requiredPrefixes() const override
     {

@@ -35,6 +35,9 @@ public:
         QString key;
     };
     virtual std::optional<EqualityKey> equalityKey() const = 0;
+    // An equality that every row the expression lets through meets, though it may ask more (one
+    // clause of an AND, or a LIKE without wildcards): the rows to test are those of the index.
+    virtual std::optional<EqualityKey> requiredEquality() const = 0;
     // A column text as the equality comparison sees it (case folded; NULL is "").
     static QString indexKey(const QVariant &value);
 

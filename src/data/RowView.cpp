@@ -110,13 +110,19 @@ int RowView::countEqual(int column, const QString &key)
 void RowView::rebuild(const RowFilter *filter)
 {
     m_rows.clear();
-    const std::optional<RowFilter::EqualityKey> key = filter ? filter->equalityKey() : std::nullopt;
+    std::optional<RowFilter::EqualityKey> key = filter ? filter->equalityKey() : std::nullopt;
+    // An equality the filter only requires narrows the rows to test to those of the index, when
+    // that index is at hand (a column the table keeps indexed, such as the diary's plant number).
+    const bool exact = key.has_value();
+    if (!key && filter)
+        if (auto required = filter->requiredEquality(); required && required->column == m_indexColumn)
+            key = required;
     if (key && key->column >= 0 && key->column < int(m_columns.size())) {
         sortedOrder(); // keeps m_rank current
         std::vector<int> appended;
         for (const std::span<const int> hits : {indexedRows(*key, appended), std::span<const int>(appended)})
             for (int i : hits)
-                if (!m_store.rows[size_t(i)].deleted)
+                if (!m_store.rows[size_t(i)].deleted && (exact || filter->matches(m_store.span(size_t(i)))))
                     m_rows.push_back(i);
         std::sort(m_rows.begin(), m_rows.end(), [this](int a, int b) { return m_rank[size_t(a)] < m_rank[size_t(b)]; });
     } else {

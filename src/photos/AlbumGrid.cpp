@@ -1,6 +1,5 @@
 #include "photos/AlbumGrid.h"
 
-#include "photos/PhotoSlots.h"
 #include "photos/ThumbnailLoader.h"
 
 #include <QMouseEvent>
@@ -10,20 +9,17 @@
 namespace vindel {
 
 AlbumGrid::AlbumGrid(ThumbnailLoader &loader, QWidget *parent)
-    : QAbstractScrollArea(parent), m_loader(loader), m_firstRequester(loader.reserveRequesters(kRequesters))
+    : QAbstractScrollArea(parent), m_loader(loader),
+      m_pictures(loader, kRequesters, QSize(256, AlbumGeometry::kRowHeight))
 {
     setObjectName(QStringLiteral("StringGrid2"));
     setToolTip(QStringLiteral("Bild anzeigen mit Doppelklick!"));
     viewport()->setCursor(Qt::PointingHandCursor);
     verticalScrollBar()->setSingleStep(AlbumGeometry::kRowHeight / 5);
-    connect(&m_loader, &ThumbnailLoader::ready, this, &AlbumGrid::onReady);
+    connect(&m_pictures, &VisiblePictures::arrived, this, &AlbumGrid::pictureArrived);
 }
 
-AlbumGrid::~AlbumGrid()
-{
-    for (int i = 0; i < kRequesters; ++i)
-        m_loader.cancel(m_firstRequester + i);
-}
+AlbumGrid::~AlbumGrid() = default;
 
 void AlbumGrid::setCells(const QStringList &paths)
 {
@@ -63,54 +59,23 @@ void AlbumGrid::updateScrollRange()
     horizontalScrollBar()->setRange(0, std::max(0, content.width() - viewport()->width()));
 }
 
-// One request per cell in sight; a requester that served a cell now out of sight serves another,
-// which drops what it still had queued.
 void AlbumGrid::requestVisible()
 {
     const AlbumGeometry::Rows rows = m_geometry.visibleRows(viewport()->height(), scrollY());
-    QHash<int, QImage> kept;
-    int requester = 0;
-    for (int row = rows.first; row <= rows.last; ++row) {
-        for (int column = 0; column < AlbumGeometry::kColumns; ++column) {
-            const int index = AlbumGeometry::index(row, column);
-            if (index >= m_cells.size())
-                break;
-            if (m_pictures.contains(index)) {
-                kept.insert(index, m_pictures.value(index));
-                continue;
-            }
-            if (m_cells[index].isEmpty() || requester >= kRequesters)
-                continue;
-            const int r = m_firstRequester + requester++;
-            m_cellOfRequester.insert(r, index);
-            m_loader.request(r, m_cells[index], QSize(256, AlbumGeometry::kRowHeight), FitMode::Stretch);
-        }
-    }
-    for (auto it = kept.cbegin(); it != kept.cend(); ++it)
-        m_pictures.insert(it.key(), it.value());
+    std::vector<VisiblePictures::Cell> inSight;
+    for (int row = rows.first; row <= rows.last; ++row)
+        for (int column = 0; column < AlbumGeometry::kColumns; ++column)
+            if (const int index = AlbumGeometry::index(row, column); index < m_cells.size())
+                inSight.emplace_back(index, m_cells[index]);
     // Pictures far out of sight are let go.
-    for (auto it = m_pictures.begin(); it != m_pictures.end();) {
-        const int row = it.key() / AlbumGeometry::kColumns;
-        if (row < rows.first - 2 || row > rows.last + 2)
-            it = m_pictures.erase(it);
-        else
-            ++it;
-    }
-    // Requesters not used this time ask for nothing any more.
-    for (int i = requester; i < kRequesters; ++i) {
-        m_loader.cancel(m_firstRequester + i);
-        m_cellOfRequester.remove(m_firstRequester + i);
-    }
+    m_pictures.show(inSight, [&rows](int index) {
+        const int row = index / AlbumGeometry::kColumns;
+        return row >= rows.first - 2 && row <= rows.last + 2;
+    });
 }
 
-void AlbumGrid::onReady(int requester, quint64, const PhotoLoadResult &result)
+void AlbumGrid::pictureArrived(int index)
 {
-    const auto it = m_cellOfRequester.constFind(requester);
-    if (it == m_cellOfRequester.cend())
-        return;
-    const int index = *it;
-    // A file that cannot be read shows the photo-missing placeholder, made once.
-    m_pictures.insert(index, result.ok() ? result.image : placeholderImage(Placeholder::PhotoMissing));
     const int row = index / AlbumGeometry::kColumns, column = index % AlbumGeometry::kColumns;
     viewport()->update(m_geometry.cellRect(row, column, scrollY()).translated(-horizontalScrollBar()->value(), 0));
 }
@@ -125,7 +90,7 @@ void AlbumGrid::paintEvent(QPaintEvent *)
     for (int row = rows.first; row <= rows.last; ++row) {
         for (int column = 0; column < AlbumGeometry::kColumns; ++column) {
             const int index = AlbumGeometry::index(row, column);
-            const QImage picture = m_pictures.value(index);
+            const QImage picture = m_pictures.picture(index);
             if (picture.isNull())
                 continue;
             const QRect cell = m_geometry.cellRect(row, column, scrollY()).translated(dx, 0);

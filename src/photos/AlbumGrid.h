@@ -1,6 +1,7 @@
 #pragma once
 
 #include "photos/AlbumGeometry.h"
+#include "photos/VisiblePictures.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -10,7 +11,6 @@
 namespace vindel {
 
 class ThumbnailLoader;
-struct PhotoLoadResult;
 
 // The album's grid StringGrid2: five photos a row, each cell holding a photo's full path (or
 // nothing). It paints; where cells lie is AlbumGeometry's, the pictures come from the shared
@@ -32,7 +32,7 @@ public:
     const AlbumGeometry &geometry() const { return m_geometry; }
     int scrollY() const;
     // The picture a cell shows now (null while it is on its way or the cell is empty).
-    QImage shownPicture(int index) const { return m_pictures.value(index); }
+    QImage shownPicture(int index) const { return m_pictures.picture(index); }
 
 signals:
     void cellSelected(int row, int column);
@@ -48,16 +48,14 @@ protected:
 private:
     void updateScrollRange();
     void requestVisible();
-    void onReady(int requester, quint64 ticket, const PhotoLoadResult &result);
+    void pictureArrived(int index);
 
     static constexpr int kRequesters = 64; // more than a screen of cells
     ThumbnailLoader &m_loader;
-    int m_firstRequester;
     QStringList m_cells;
     AlbumGeometry m_geometry;
     QColor m_background = Qt::white;
-    QHash<int, int> m_cellOfRequester; // requester -> cell it was last asked for
-    QHash<int, QImage> m_pictures;     // cell -> picture, for the cells in sight
+    VisiblePictures m_pictures;
 };
 
 } // namespace vindel

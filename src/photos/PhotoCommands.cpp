@@ -106,6 +106,18 @@ std::optional<PlantPhotoCommands::Chosen> PlantPhotoCommands::chooseFile()
     return Chosen{*file, *format};
 }
 
+bool writeChosenPhoto(const PhotoStore &store, const ChosenPhoto &photo, const QString &name, QString *message)
+{
+    QString error;
+    const bool written = store.ensureFolder(&error)
+                         && (photo.format == PhotoFormat::Jpeg ? store.writeJpegData(photo.jpeg, name, &error)
+                                                               : store.writeBitmap(photo.picture, name, &error));
+    if (!written && message)
+        *message = QStringLiteral("Das Foto kann nicht im Fotoordner „%1“ gespeichert werden.\n\n%2")
+                       .arg(QDir::toNativeSeparators(store.folder()), error);
+    return written;
+}
+
 std::optional<ChosenPhoto> PlantPhotoCommands::readChosen(const Chosen &chosen)
 {
     ChosenPhoto photo;
@@ -153,14 +165,9 @@ void PlantPhotoCommands::Fotoladen1Click()
     const QString name = PhotoNaming::plantPhoto(int(plants.integer(QStringLiteral("ID"))),
                                                  int(plants.integer(QStringLiteral("Nr"))), slot,
                                                  plants.text(QStringLiteral("Namen")), photo->format);
-    const PhotoStore store(s.PhotoDir);
-    QString error;
-    const bool written = store.ensureFolder(&error)
-                         && (photo->format == PhotoFormat::Jpeg ? store.writeJpegData(photo->jpeg, name, &error)
-                                                                : store.writeBitmap(photo->picture, name, &error));
-    if (!written) {
-        ctx.prompter.error(QStringLiteral("Das Foto kann nicht im Fotoordner „%1“ gespeichert werden.\n\n%2")
-                               .arg(QDir::toNativeSeparators(s.PhotoDir), error));
+    QString message;
+    if (!writeChosenPhoto(PhotoStore(s.PhotoDir), *photo, name, &message)) {
+        ctx.prompter.error(message);
         return;
     }
     plants.edit();

@@ -22,6 +22,10 @@ struct ChosenPhoto {
     QImage picture;   // what is shown (a bitmap is written anew from it)
 };
 
+// Writes a chosen picture into the photo folder under a name (the folder made when missing): a
+// JPEG byte for byte, a bitmap anew. False, with the German message to show, when it cannot.
+bool writeChosenPhoto(const PhotoStore &store, const ChosenPhoto &photo, const QString &name, QString *message);
+
 // The photo menu PopupMenu1 of the seven photo slots of a plant (the main view's six thumbnails,
 // the details page's literature photo) and its commands: show, load or replace, print, delete.
 // PhotoCode (shared state) is the slot the menu was opened for; 8 is a diary photo.
