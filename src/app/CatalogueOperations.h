@@ -21,6 +21,9 @@ public:
     virtual bool editingPlant() const = 0;
     // The number dialog chose a new number for the plant being edited; it is saved with the plant.
     virtual void setPendingPlantNumber(int number) = 0;
+    // The search the plant list is narrowed by: the field chosen and the text typed.
+    virtual QString searchField() const = 0;
+    virtual QString searchText() const = 0;
     // The plant count again, after plants were added or removed elsewhere.
     virtual void refreshPlantCount() = 0;
 };

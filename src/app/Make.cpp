@@ -1,5 +1,6 @@
 #include "app/Make.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace vindel::make {
 
@@ -46,5 +48,21 @@ QComboBox *comboBox(const char *name, const QStringList &items)
 }
 
 QCheckBox *checkBox(const char *name, const QString &text) { return named(new QCheckBox(text), name); }
+
+QToolButton *calendarIcon(const char *name)
+{
+    auto *b = named(new QToolButton, name, QStringLiteral("Kalender anzeigen"));
+    b->setText(QStringLiteral("…"));
+    return b;
+}
+
+QCalendarWidget *datePicker(const char *name, const QString &hint)
+{
+    auto *c = named(new QCalendarWidget, name, hint);
+    c->setFirstDayOfWeek(Qt::Monday);
+    c->setGridVisible(true);
+    c->hide();
+    return c;
+}
 
 } // namespace vindel::make

@@ -174,6 +174,9 @@ void HauptansichtPage::buildBrowser()
     BitBtn20 = new QPushButton(QStringLiteral("Druckansicht"));
     BitBtn20->setObjectName(QStringLiteral("BitBtn20"));
     page->place(BitBtn20, {6, 652, 130, 30});
+    BitBtn28 = make::button("BitBtn28", QStringLiteral("Aktion eintragen"),
+                            QStringLiteral("Eine Aktion für alle Pflanzen der Liste ins Tagebuch eintragen"));
+    page->place(BitBtn28, {142, 652, 150, 30});
 
     ListMenu = new QMenu(this);
     ListMenu->setObjectName(QStringLiteral("ListMenu"));
@@ -192,6 +195,7 @@ void HauptansichtPage::buildBrowser()
     connect(ComboBox5, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox5Change(); }); });
     connect(ComboBox6, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox6Change(); }); });
     connect(ComboBox8, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox8Change(); }); });
+    connect(BitBtn28, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn28Click(); }); });
     connect(BitBtn41, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn41Click(); }); });
     connect(BitBtn40, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn40Click(); }); });
     connect(BitBtn42, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn42Click(); }); });
@@ -471,6 +475,17 @@ void HauptansichtPage::refreshPlantCount()
 {
     Label16->setText(CountText::found(ctx.tables.Tab_Pflanzen_test.recordCount()));
 }
+
+// "Aktion eintragen": the action window enters one action for every plant of the list.
+void HauptansichtPage::BitBtn28Click()
+{
+    if (AppWindow *actions = ctx.window(QStringLiteral("TAktionen")))
+        actions->showOver(window());
+}
+
+QString HauptansichtPage::searchField() const { return ComboBox5->currentText(); }
+
+QString HauptansichtPage::searchText() const { return Edit33->text(); }
 
 // ---------------------------------------------------------------------------------------------
 // The display chain

@@ -61,6 +61,8 @@ public:
     bool editingPlant() const override;
     void setPendingPlantNumber(int number) override;
     void refreshPlantCount() override;
+    QString searchField() const override;
+    QString searchText() const override;
 
     // Handlers of the browser.
     void Edit33Change();     // search
@@ -75,6 +77,7 @@ public:
     void Image15Click(); // date picker for the sowing date
     void Image13Click(); // date picker for the flowering time
     void MonthCalendar3DblClick();
+    void BitBtn28Click(); // "Aktion eintragen"
 
     // Categories and genera.
     void BitBtn41Click(); // + category
@@ -118,6 +121,7 @@ public:
     QToolButton *Image15;            // calendar icon of "Aussaat:"
     QToolButton *Image13;            // calendar icon of "Blütezeit:"
     QPushButton *BitBtn20;           // "Druckansicht"
+    QPushButton *BitBtn28;           // "Aktion eintragen"
     QPushButton *BitBtn41, *BitBtn40, *BitBtn42; // category + - ?
     QPushButton *BitBtn29, *BitBtn30, *BitBtn7;  // genus + - ?
     QMenu *ListMenu;                             // the plant grid's list menu

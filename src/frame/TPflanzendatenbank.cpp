@@ -330,7 +330,8 @@ void TPflanzendatenbank::FormActivate()
         activatePage(QStringLiteral("TabSheet3"));
     if (windowTag("TRep_Liste") == 1 || Tag::of(printButton) == 1)
         m_hauptansicht->DBGrid1->setFocus();
-    for (const char *className : {"TRep_Historie", "TRep_Liste"})
+    // The calendar's flag is used once too; left set, every later return would show the diary.
+    for (const char *className : {"TRep_Historie", "TRep_Liste", "TKalender"})
         if (AppWindow *w = ctx.window(QLatin1String(className)))
             w->tag = 0;
     Tag::set(printButton, 0);
