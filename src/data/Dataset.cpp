@@ -125,7 +125,7 @@ void Dataset::finishOpen()
         throw;
     }
     rebuildView(false);
-    emit rowsReset();
+    notifyRowsReset();
     setPosition(m_view.empty() ? -1 : 0);
     m_bof = true;
 }
@@ -144,7 +144,7 @@ void Dataset::close()
     m_view.reset();
     m_pos = -1;
     m_eof = m_bof = true;
-    emit rowsReset();
+    notifyRowsReset();
 }
 
 int Dataset::columnIndex(const QString &name) const
@@ -263,9 +263,44 @@ const QVariant &Dataset::valueAt(int viewRow, int column) const
 
 void Dataset::notifyScroll()
 {
-    emit currentChanged(m_pos);
+    notifyCurrentChanged();
     if (tag == 0)
         emit afterScroll();
+}
+
+// While notifications are held back, views learn of the changes once, when the holding ends.
+void Dataset::notifyRowsReset()
+{
+    if (m_deferDepth > 0)
+        m_deferredReset = true;
+    else
+        emit rowsReset();
+}
+
+void Dataset::notifyCurrentChanged()
+{
+    if (m_deferDepth > 0)
+        m_deferredReset = true;
+    else
+        emit currentChanged(m_pos);
+}
+
+void Dataset::notifyRowChanged(int viewRow)
+{
+    if (m_deferDepth > 0)
+        m_deferredReset = true;
+    else
+        emit rowChanged(viewRow);
+}
+
+void Dataset::holdNotifications() { ++m_deferDepth; }
+
+void Dataset::releaseNotifications()
+{
+    if (--m_deferDepth > 0 || !std::exchange(m_deferredReset, false))
+        return;
+    emit rowsReset();
+    emit currentChanged(m_pos);
 }
 
 void Dataset::setPosition(int viewRow, bool notify)
@@ -388,7 +423,7 @@ void Dataset::setFilter(const QString &expression)
         m_filterText = expression;
         m_filter = std::move(compiled);
         rebuildView(false);
-        emit rowsReset();
+        notifyRowsReset();
         first();
         return;
     }
@@ -410,7 +445,7 @@ void Dataset::setFiltered(bool on)
     m_filtered = on;
     m_filter = std::move(compiled);
     rebuildView(false);
-    emit rowsReset();
+    notifyRowsReset();
     first();
 }
 
@@ -460,8 +495,8 @@ void Dataset::setSort(const QString &expression)
     if (!m_view.sortBy(std::move(keys)))
         return;
     rebuildView(true);
-    emit rowsReset();
-    emit currentChanged(m_pos);
+    notifyRowsReset();
+    notifyCurrentChanged();
 }
 
 void Dataset::rebuildView(bool keepCurrent)
@@ -636,7 +671,7 @@ void Dataset::post()
         m_state = State::Browse;
         m_buffer.clear();
         if (changed)
-            emit rowChanged(m_pos);
+            notifyRowChanged(m_pos);
         return;
     }
     if (m_state == State::Insert) {
@@ -647,7 +682,7 @@ void Dataset::post()
         m_state = State::Browse;
         m_buffer.clear();
         m_view.rowAppended(int(m_store.size()) - 1); // at the end until the rows are sorted again
-        emit rowsReset();
+        notifyRowsReset();
         setPosition(m_view.size() - 1);
         return;
     }
@@ -661,7 +696,7 @@ void Dataset::cancel()
         return;
     m_state = State::Browse;
     m_buffer.clear();
-    emit rowChanged(m_pos);
+    notifyRowChanged(m_pos);
 }
 
 void Dataset::remove()
@@ -682,7 +717,7 @@ void Dataset::remove()
     ++m_store.deletedCount;
     m_view.rowRemoved(m_pos);
     const int pos = m_view.empty() ? -1 : std::min(m_pos, m_view.size() - 1);
-    emit rowsReset();
+    notifyRowsReset();
     setPosition(pos);
 }
 
@@ -702,7 +737,7 @@ void Dataset::reloadKeepingRow()
             pos = i;
             break;
         }
-    emit rowsReset();
+    notifyRowsReset();
     setPosition(pos);
 }
 

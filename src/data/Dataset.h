@@ -116,6 +116,11 @@ public:
     // read, a value whose case cannot differ (a plant number) is counted by the database.
     int countEqual(const QString &column, const QString &value);
 
+    // Many changes in a row (a bulk append): views hear of them once, at the end, instead of after
+    // every row. Nests; use HeldNotifications.
+    void holdNotifications();
+    void releaseNotifications();
+
 signals:
     // After the current row changed, unless the scroll guard (tag) is set.
     void afterScroll();
@@ -175,6 +180,9 @@ private:
     std::vector<RowView::SortKey> sortKeysOf(const QString &expression, bool requireColumns) const;
     void setPosition(int viewRow, bool notify = true);
     void notifyScroll();
+    void notifyRowsReset();
+    void notifyCurrentChanged();
+    void notifyRowChanged(int viewRow);
     void requireActive() const;
     StoredRow &currentStored() { return m_store.rows[size_t(m_view.storedAt(m_pos))]; }
 
@@ -193,6 +201,9 @@ private:
     std::unique_ptr<RowFilter> m_filter;
     QString m_sortText;
 
+    int m_deferDepth = 0;
+    bool m_deferredReset = false;
+
     QString m_backgroundIndexColumn;
     std::future<BackgroundRows> m_loading;
 
@@ -200,6 +211,18 @@ private:
     std::vector<bool> m_dirty;
     QHash<QString, int> m_columnByLowerName;
     QHash<QString, int> m_columnByName;
+};
+
+// Holds a table object's notifications back for a scope.
+class HeldNotifications {
+public:
+    explicit HeldNotifications(Dataset &dataset) : m_dataset(dataset) { m_dataset.holdNotifications(); }
+    ~HeldNotifications() { m_dataset.releaseNotifications(); }
+    HeldNotifications(const HeldNotifications &) = delete;
+    HeldNotifications &operator=(const HeldNotifications &) = delete;
+
+private:
+    Dataset &m_dataset;
 };
 
 // A table object: a cursor over one whole table, writing through at once.

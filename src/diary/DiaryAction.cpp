@@ -27,6 +27,8 @@ int enterActionForPlants(AppContext &ctx, const DiaryAction &action, Progress &p
     {
         // The catalogue shows only the last plant, not each one the walk passes.
         ScrollGuard guard(plants);
+        // Grids on the diary are reset once at the end, not after every entry.
+        const HeldNotifications held(diary);
         plants.setIndexFieldNames(QStringLiteral("ID"));
         const int number = plants.columnIndex(QStringLiteral("Nr"));
         Transaction transaction(t.db);

@@ -419,6 +419,33 @@ private slots:
         QCOMPARE(h.recordCount(), 100);
     }
 
+    // Many appends while notifications are held: views hear once, at the end, and then see every row.
+    void heldNotificationsResetViewsOnce()
+    {
+        Table &h = t->Tab_Historie;
+        h.open();
+        const int before = h.recordCount();
+        QSignalSpy resets(&h, &Dataset::rowsReset);
+        QSignalSpy moves(&h, &Dataset::currentChanged);
+        {
+            const HeldNotifications held(h);
+            for (int i = 0; i < 5; ++i) {
+                h.append();
+                h.setValue("PflanzenID", QString::number(i));
+                h.post();
+            }
+            QCOMPARE(resets.count(), 0);
+            QCOMPARE(moves.count(), 0);
+        }
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(moves.last().at(0).toInt(), before + 4);
+        QCOMPARE(h.recordCount(), before + 5);
+        // Nothing changed while held: nothing is said.
+        { const HeldNotifications held(h); }
+        QCOMPARE(resets.count(), 1);
+    }
+
     void refreshKeepsRowAndShowsForeignChanges()
     {
         Table &p = t->Tab_Pflanzen_test;
