@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+
+#include "reports/engine/PreviewJob.h"
 #include <functional>
 #include <optional>
 
@@ -41,8 +43,9 @@ public:
 
     // Printer choice and page setup; false when cancelled.
     virtual bool printSetup(QPrinter &printer) = 0;
-    // Shows a print preview whose pages render() paints; returns when the preview is closed.
-    virtual void showReportPreview(const QString &title, const std::function<void(QPrinter *)> &render) = 0;
+    // Shows a report's print preview, from which the user prints or saves a PDF; returns when the
+    // preview is closed.
+    virtual void showReportPreview(const report::PreviewJob &job) = 0;
 
     virtual bool openUrl(const QUrl &url) = 0;
     // Starts a program with the arguments, no shell in between.

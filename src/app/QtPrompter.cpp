@@ -1,6 +1,7 @@
 #include "app/QtPrompter.h"
 
 #include "app/WheelHook.h"
+#include "reports/engine/ReportPreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,11 +12,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QToolBar>
 
 namespace vindel {
 
@@ -115,29 +114,19 @@ bool QtPrompter::printSetup(QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtPrompter::showReportPreview(const QString &title, const std::function<void(QPrinter *)> &render)
+void QtPrompter::showReportPreview(const report::PreviewJob &job)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, owner());
-    preview.setWindowTitle(title);
-    markAsReportPreview(&preview);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *p) { render(p); });
-    if (QToolBar *bar = preview.findChild<QToolBar *>()) {
-        QAction *pdf = bar->addAction(QStringLiteral("PDF speichern"));
-        QObject::connect(pdf, &QAction::triggered, &preview, [&] {
-            QString file = QFileDialog::getSaveFileName(&preview, QStringLiteral("PDF speichern"), QString(),
-                                                        QStringLiteral("PDF (*.pdf)"));
-            if (file.isEmpty())
-                return;
-            if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-                file += QStringLiteral(".pdf");
-            QPrinter pdfPrinter(QPrinter::HighResolution);
-            pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
-            pdfPrinter.setOutputFileName(file);
-            pdfPrinter.setPageLayout(printer.pageLayout());
-            render(&pdfPrinter);
-        });
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    report::Document pages;
+    try {
+        pages = job.build ? job.build() : report::Document{};
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        throw;
     }
+    report::ReportPreview preview(job, std::move(pages), owner());
+    markAsReportPreview(&preview);
+    QApplication::restoreOverrideCursor();
     preview.exec();
 }
 

@@ -18,7 +18,7 @@ public:
     std::optional<QColor> colour(const QColor &initial) override;
     std::optional<QFont> font(const QFont &initial) override;
     bool printSetup(QPrinter &printer) override;
-    void showReportPreview(const QString &title, const std::function<void(QPrinter *)> &render) override;
+    void showReportPreview(const report::PreviewJob &job) override;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
     QDate today() override;

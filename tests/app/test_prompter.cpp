@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -72,13 +73,21 @@ void TestPrompter::dialogsAndClock()
     QVERIFY(p.printSetup(printer));
     QVERIFY(p.openUrl(QUrl("https://example.org/")));
     QVERIFY(p.startProgram("/usr/bin/gimp", {"/tmp/a b.jpg"}));
-    int pagesPainted = 0;
-    p.showReportPreview("Datenblatt", [&](QPrinter *pr) {
-        QPainter painter(pr);
-        painter.drawText(100, 100, "Seite 1");
-        ++pagesPainted;
-    });
-    QCOMPARE(pagesPainted, 1);
+    int built = 0;
+    report::PreviewJob job;
+    job.title = "Datenblatt";
+    job.build = [&] {
+        ++built;
+        report::Document d;
+        d.pageSize = QSizeF(794, 1123);
+        d.pages.resize(2);
+        return d;
+    };
+    p.showReportPreview(job);
+    QCOMPARE(built, 1);
+    QCOMPARE(p.previews().size(), size_t(1));
+    QCOMPARE(p.previews()[0].pageCount(), 2);
+    QVERIFY(QFileInfo(p.previewFiles().value(0)).size() > 0);
     QStringList names;
     for (const DialogCall &c : p.dialogs())
         names << c.dialog + "=" + c.detail;

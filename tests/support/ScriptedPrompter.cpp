@@ -24,13 +24,6 @@ QString kindName(MessageKind kind)
 
 ScriptedPrompter::ScriptedPrompter()
 {
-    previewHandler = [](const QString &, const std::function<void(QPrinter *)> &render) {
-        QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("preview.pdf")));
-        render(&printer);
-    };
 }
 
 void ScriptedPrompter::answerYes(int times)
@@ -158,11 +151,21 @@ bool ScriptedPrompter::printSetup(QPrinter &printer)
     return true;
 }
 
-void ScriptedPrompter::showReportPreview(const QString &title, const std::function<void(QPrinter *)> &render)
+void ScriptedPrompter::showReportPreview(const report::PreviewJob &job)
 {
-    m_dialogs.append({QStringLiteral("reportPreview"), title});
+    m_dialogs.append({QStringLiteral("reportPreview"), job.title});
+    report::ReportPreview preview(job, job.build ? job.build() : report::Document{});
+    preview.setupPrinter = [this](QPrinter &printer) { return printSetup(printer); };
+    preview.choosePdfFile = [this, title = job.title] { return openFile(title, QString(), QStringLiteral("PDF")); };
+    preview.showError = [this](const QString &text) { error(text); };
+    if (!m_printDir)
+        m_printDir = std::make_unique<QTemporaryDir>();
+    const QString file = m_printDir->filePath(QStringLiteral("preview-%1.pdf").arg(m_previewFiles.size() + 1));
+    report::Renderer(job.pictures).writePdf(preview.document(), file);
+    m_previews.push_back(preview.document());
+    m_previewFiles << file;
     if (previewHandler)
-        previewHandler(title, render);
+        previewHandler(preview);
 }
 
 bool ScriptedPrompter::openUrl(const QUrl &url)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Prompter.h"
+#include "reports/engine/ReportPreview.h"
 
 #include <QList>
 #include <QQueue>
@@ -57,8 +58,14 @@ public:
     // the order printed.
     QStringList printedFiles() const { return m_printedFiles; }
 
-    // Reports are rendered into a PDF file so that their painting runs; this replaces that.
-    std::function<void(const QString &title, const std::function<void(QPrinter *)> &render)> previewHandler;
+    // Report previews: each is built and its pages are written into a PDF file of its own, so that
+    // their painting runs; the documents and the files, in the order previewed.
+    const std::vector<report::Document> &previews() const { return m_previews; }
+    QStringList previewFiles() const { return m_previewFiles; }
+    // What the user does in a preview before closing it (print, save a PDF): runs with the preview
+    // window, which is not shown. Its printer dialog answers from queuePrintSetup, its file
+    // dialog from queueFile.
+    std::function<void(report::ReportPreview &)> previewHandler;
 
     void information(const QString &text) override;
     void error(const QString &text) override;
@@ -71,7 +78,7 @@ public:
     std::optional<QColor> colour(const QColor &initial) override;
     std::optional<QFont> font(const QFont &initial) override;
     bool printSetup(QPrinter &printer) override;
-    void showReportPreview(const QString &title, const std::function<void(QPrinter *)> &render) override;
+    void showReportPreview(const report::PreviewJob &job) override;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
     QDate today() override;
@@ -91,6 +98,8 @@ private:
     QQueue<bool> m_printSetups;
     std::optional<QDateTime> m_now;
     QStringList m_printedFiles;
+    std::vector<report::Document> m_previews;
+    QStringList m_previewFiles;
     std::unique_ptr<QTemporaryDir> m_printDir;
 };
 

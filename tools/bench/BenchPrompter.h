@@ -5,6 +5,7 @@
 #include "app/Prompter.h"
 
 #include <cstdio>
+#include <functional>
 
 namespace vindel::bench {
 
@@ -26,7 +27,15 @@ public:
     std::optional<QColor> colour(const QColor &) override { return {}; }
     std::optional<QFont> font(const QFont &) override { return {}; }
     bool printSetup(QPrinter &) override { return false; }
-    void showReportPreview(const QString &, const std::function<void(QPrinter *)> &) override {}
+    // A preview builds its pages; a benchmark may look at them instead.
+    std::function<void(const report::PreviewJob &)> onPreview;
+    void showReportPreview(const report::PreviewJob &job) override
+    {
+        if (onPreview)
+            onPreview(job);
+        else if (job.build)
+            job.build();
+    }
     bool openUrl(const QUrl &) override { return false; }
     bool startProgram(const QString &, const QStringList &) override { return false; }
     QDate today() override { return QDate::currentDate(); }
