@@ -4,6 +4,7 @@
 #include "app/ContextEvents.h"
 #include "app/FrameOperations.h"
 #include "app/Prompter.h"
+#include "app/ReportOperations.h"
 #include "app/SharedState.h"
 #include "data/DataTables.h"
 
@@ -32,6 +33,7 @@ public:
     ContextEvents events;
     FrameOperations *frame = nullptr;
     CatalogueOperations *catalogue = nullptr;
+    ReportOperations *reports = nullptr;
     // An installed program: at the first start, a missing database is created or chosen instead
     // of ending the program.
     bool offerNewDatabase = false;

@@ -23,6 +23,8 @@ public:
     // The dialog convention: the opener is disabled while this window is shown; closing it
     // (its buttons or the title bar) enables the opener again and returns to it.
     void showOver(QWidget *opener);
+    // The window this one was shown over last (nothing once it returned).
+    QWidget *opener() const { return m_opener; }
     void closeAndReturn();
 
 protected:

@@ -24,6 +24,8 @@ public:
     // The search the plant list is narrowed by: the field chosen and the text typed.
     virtual QString searchField() const = 0;
     virtual QString searchText() const = 0;
+    // The sort box's choice as it reads ("A - Z", "nach Nummern", or empty).
+    virtual QString sortText() const = 0;
     // The plant count again, after plants were added or removed elsewhere.
     virtual void refreshPlantCount() = 0;
 };

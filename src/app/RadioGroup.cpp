@@ -26,8 +26,15 @@ RadioGroup::RadioGroup(const char *name, const QString &title, const QStringList
 
 void RadioGroup::setItemIndex(int index)
 {
-    if (QAbstractButton *b = m_buttons.button(index))
+    if (QAbstractButton *b = m_buttons.button(index)) {
         b->setChecked(true);
+        return;
+    }
+    // No item chosen: exclusive buttons cannot all be unchecked otherwise.
+    m_buttons.setExclusive(false);
+    for (QAbstractButton *b : m_buttons.buttons())
+        b->setChecked(false);
+    m_buttons.setExclusive(true);
 }
 
 QString RadioGroup::itemText(int index) const

@@ -13,6 +13,7 @@ class RadioGroup : public QGroupBox {
 public:
     RadioGroup(const char *name, const QString &title, const QStringList &items, QWidget *parent = nullptr);
 
+    // -1 when no item is chosen.
     int itemIndex() const { return m_buttons.checkedId(); }
     void setItemIndex(int index);
     QString itemText(int index) const;

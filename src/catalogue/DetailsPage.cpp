@@ -150,10 +150,14 @@ DetailsPage::DetailsPage(AppContext &context)
     BitBtn11->setObjectName(QStringLiteral("BitBtn11"));
     BitBtn11->hide();
     page->place(BitBtn11, {510, 645, 100, 30});
+    BitBtn12 = new QPushButton(QStringLiteral("Druckansicht"));
+    BitBtn12->setObjectName(QStringLiteral("BitBtn12"));
+    page->place(BitBtn12, {220, 645, 100, 30});
 
     auto handle = [this](auto method) { return [this, method] { ctx.run([this, method] { (this->*method)(); }); }; };
     connect(BitBtn6, &QPushButton::clicked, this, handle(&DetailsPage::BitBtn6Click));
     connect(BitBtn11, &QPushButton::clicked, this, handle(&DetailsPage::BitBtn11Click));
+    connect(BitBtn12, &QPushButton::clicked, this, handle(&DetailsPage::BitBtn12Click));
     connect(NavigatorFirst, &QToolButton::clicked, this, handle(&DetailsPage::firstPlant));
     connect(NavigatorPrior, &QToolButton::clicked, this, handle(&DetailsPage::priorPlant));
     connect(NavigatorNext, &QToolButton::clicked, this, handle(&DetailsPage::nextPlant));
@@ -234,6 +238,13 @@ void DetailsPage::TabSheet2Exit()
     Table &plants = ctx.tables.Tab_Pflanzen_test;
     if (plants.active() && !plants.isEmpty())
         plants.locate(QStringLiteral("ID"), ctx.state.CurrentPlantId);
+}
+
+// "Druckansicht": the data sheet of the plant shown.
+void DetailsPage::BitBtn12Click()
+{
+    if (ctx.reports)
+        ctx.reports->previewPlantSheet();
 }
 
 void DetailsPage::BitBtn6Click()

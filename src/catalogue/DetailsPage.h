@@ -28,6 +28,7 @@ public:
 
     void BitBtn6Click();  // "Bearbeiten" / "Änderungen speichern"
     void BitBtn11Click(); // "Abbrechen"
+    void BitBtn12Click(); // "Druckansicht"
     void Edit54DblClick();
     void Edit55DblClick();
     void Edit56DblClick();
@@ -56,6 +57,7 @@ public:
     QLineEdit *Edit56;        // Webseite3
     QPushButton *BitBtn6;     // "Bearbeiten"; tag 1 while editing
     QPushButton *BitBtn11;    // "Abbrechen"
+    QPushButton *BitBtn12;    // "Druckansicht"
     QWidget *DBNavigator1;    // first, prior, next, last
     QToolButton *NavigatorFirst;
     QToolButton *NavigatorPrior;

@@ -174,9 +174,11 @@ void HauptansichtPage::buildBrowser()
     BitBtn20 = new QPushButton(QStringLiteral("Druckansicht"));
     BitBtn20->setObjectName(QStringLiteral("BitBtn20"));
     page->place(BitBtn20, {6, 652, 130, 30});
+    BitBtn15 = make::button("BitBtn15", QStringLiteral("Liste drucken"));
+    page->place(BitBtn15, {142, 652, 130, 30});
     BitBtn28 = make::button("BitBtn28", QStringLiteral("Aktion eintragen"),
                             QStringLiteral("Eine Aktion für alle Pflanzen der Liste ins Tagebuch eintragen"));
-    page->place(BitBtn28, {142, 652, 150, 30});
+    page->place(BitBtn28, {278, 652, 150, 30});
 
     ListMenu = new QMenu(this);
     ListMenu->setObjectName(QStringLiteral("ListMenu"));
@@ -196,6 +198,8 @@ void HauptansichtPage::buildBrowser()
     connect(ComboBox6, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox6Change(); }); });
     connect(ComboBox8, &QComboBox::activated, this, [this] { ctx.run([this] { ComboBox8Change(); }); });
     connect(BitBtn28, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn28Click(); }); });
+    connect(BitBtn20, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn20Click(); }); });
+    connect(BitBtn15, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn15Click(); }); });
     connect(BitBtn41, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn41Click(); }); });
     connect(BitBtn40, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn40Click(); }); });
     connect(BitBtn42, &QPushButton::clicked, this, [this] { ctx.run([this] { BitBtn42Click(); }); });
@@ -476,6 +480,22 @@ void HauptansichtPage::refreshPlantCount()
     Label16->setText(CountText::found(ctx.tables.Tab_Pflanzen_test.recordCount()));
 }
 
+// "Druckansicht": which data sheets to print.
+void HauptansichtPage::BitBtn20Click()
+{
+    Tag::set(BitBtn20, 1);
+    if (AppWindow *choice = ctx.window(QStringLiteral("TDruckauswahl")))
+        choice->showOver(window());
+}
+
+// "Liste drucken": the long or short list of the plants shown.
+void HauptansichtPage::BitBtn15Click()
+{
+    Tag::set(BitBtn15, 1);
+    if (AppWindow *lists = ctx.window(QStringLiteral("TSortieren")))
+        lists->showOver(window());
+}
+
 // "Aktion eintragen": the action window enters one action for every plant of the list.
 void HauptansichtPage::BitBtn28Click()
 {
@@ -486,6 +506,8 @@ void HauptansichtPage::BitBtn28Click()
 QString HauptansichtPage::searchField() const { return ComboBox5->currentText(); }
 
 QString HauptansichtPage::searchText() const { return Edit33->text(); }
+
+QString HauptansichtPage::sortText() const { return ComboBox8->currentText(); }
 
 // ---------------------------------------------------------------------------------------------
 // The display chain

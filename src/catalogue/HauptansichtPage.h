@@ -63,6 +63,7 @@ public:
     void refreshPlantCount() override;
     QString searchField() const override;
     QString searchText() const override;
+    QString sortText() const override;
 
     // Handlers of the browser.
     void Edit33Change();     // search
@@ -78,6 +79,8 @@ public:
     void Image13Click(); // date picker for the flowering time
     void MonthCalendar3DblClick();
     void BitBtn28Click(); // "Aktion eintragen"
+    void BitBtn20Click(); // "Druckansicht"
+    void BitBtn15Click(); // "Liste drucken"
 
     // Categories and genera.
     void BitBtn41Click(); // + category
@@ -122,6 +125,7 @@ public:
     QToolButton *Image13;            // calendar icon of "Blütezeit:"
     QPushButton *BitBtn20;           // "Druckansicht"
     QPushButton *BitBtn28;           // "Aktion eintragen"
+    QPushButton *BitBtn15;           // "Liste drucken"
     QPushButton *BitBtn41, *BitBtn40, *BitBtn42; // category + - ?
     QPushButton *BitBtn29, *BitBtn30, *BitBtn7;  // genus + - ?
     QMenu *ListMenu;                             // the plant grid's list menu

@@ -262,8 +262,8 @@ void TagebuchPage::BitBtn14Click()
 
 void TagebuchPage::BitBtn19Click()
 {
-    if (AppWindow *report = ctx.window(QStringLiteral("TRep_Historie")))
-        QMetaObject::invokeMethod(report, "preview");
+    if (ctx.reports)
+        ctx.reports->previewDiary();
 }
 
 void TagebuchPage::BitBtn31Click()

@@ -2,6 +2,7 @@
 
 #include "frame/TPflanzendatenbank.h"
 #include "frame/WindowFactory.h"
+#include "reports/ReportOpeners.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,7 @@ Program::~Program()
 bool Program::start()
 {
     m_windows = WindowFactory::createAll(m_context);
+    m_context.reports = &m_context.service<ReportOpeners>();
     if (m_windows.empty()) {
         m_stopped = true;
         return false;

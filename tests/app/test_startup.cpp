@@ -74,7 +74,7 @@ void TestStartup::windowsInOrderWithCaptions()
     const QList<QPair<QString, QString>> expected{
         {"TPflanzendatenbank", "Pflanzen - Datenbank V 4.0"},
         {"TFotozeigen", "Fotos"},
-        {"TRep_druckansicht", "Rep_druckansicht"},
+        {"TRep_druckansicht", "Druckansicht"},
         {"TEtikettgestaltung", "Etikettgestaltung"},
         {"TRep_SonderlisteLang", "Rep_SonderlisteLang"},
         {"TRep_Historie", "Rep_Historie"},

@@ -260,6 +260,13 @@ private:
             bandEnd = std::max(bandEnd, top + piece.height);
         }
         bandEnd = std::max(bandEnd, origin + height);
+        if (band.bottomRule) {
+            Placed rule;
+            rule.kind = ElementKind::Rule;
+            rule.band = band.name;
+            rule.rect = QRect(m_left, bandEnd - 1, int(std::lround(m_report.setup.printableRect().width())), 1);
+            page->elements.push_back(rule);
+        }
         placed.height = bandEnd - placed.top;
         placed.elementCount = int(page->elements.size()) - placed.firstElement;
         page->bands.push_back(placed);

@@ -85,6 +85,8 @@ struct Band {
     BandKind kind = BandKind::Detail;
     int height = 0;
     bool enabled = true;
+    // A rule along the band's bottom edge, wherever a growing memo puts that edge.
+    bool bottomRule = false;
     std::vector<Element> elements;
     // SubDetail: the records it prints once each; none prints it once per detail.
     RecordSource *source = nullptr;
