@@ -81,6 +81,7 @@ QImage PagesView::pageImage(int page)
     QImage image(pageSizeOnScreen() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
+    m_renderer.prefetch({&m_document.pages[size_t(page)]}, m_zoom);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     m_renderer.paintPage(painter, m_document.pages[size_t(page)], m_zoom);

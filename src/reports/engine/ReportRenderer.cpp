@@ -6,8 +6,11 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QSet>
 
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 namespace vindel::report {
 
@@ -26,12 +29,65 @@ Renderer::Renderer(std::shared_ptr<PictureLoader> pictures)
 {
 }
 
+QString Renderer::cacheKey(const QString &path, QSize pixels)
+{
+    return path + QLatin1Char('|') + QString::number(pixels.width()) + QLatin1Char('x') + QString::number(pixels.height());
+}
+
+QSize Renderer::picturePixels(const Placed &picture, double scale)
+{
+    const double pictureScale = std::min(scale, kMaxPictureDpi / kLayoutDpi);
+    return {std::max(1, int(std::lround(picture.rect.width() * pictureScale))),
+            std::max(1, int(std::lround(picture.rect.height() * pictureScale)))};
+}
+
+void Renderer::prefetch(const std::vector<const Page *> &pages, double scale)
+{
+    struct Job {
+        QString path;
+        QSize pixels;
+        QImage image;
+    };
+    std::vector<Job> jobs;
+    QSet<QString> planned;
+    for (const Page *page : pages)
+        for (const Placed &x : page->elements) {
+            if (x.kind != ElementKind::Picture || x.picture.path.isEmpty())
+                continue;
+            const QSize pixels = picturePixels(x, scale);
+            const QString key = cacheKey(x.picture.path, pixels);
+            if (!m_cache.contains(key) && !planned.contains(key)) {
+                planned.insert(key);
+                jobs.push_back({x.picture.path, pixels, QImage()});
+            }
+        }
+    if (jobs.empty())
+        return;
+    // Reading a picture touches nothing shared; the cache is filled afterwards, on this thread.
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t i = next++; i < jobs.size(); i = next++)
+            if (QFileInfo(jobs[i].path).isFile())
+                jobs[i].image = m_pictures->load(jobs[i].path, jobs[i].pixels);
+    };
+    const size_t threads = std::min<size_t>(jobs.size(), std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::thread> helpers;
+    for (size_t i = 1; i < threads; ++i)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread &h : helpers)
+        h.join();
+    for (const Job &job : jobs)
+        if (!job.image.isNull())
+            m_cache.insert(cacheKey(job.path, job.pixels), new QImage(job.image),
+                           int(std::min<qint64>(job.image.sizeInBytes(), INT_MAX)));
+}
+
 QImage Renderer::pictureFor(const PictureRef &ref, QSize pixels)
 {
     if (ref.path.isEmpty())
         return ref.fallback;
-    const QString key = ref.path + QLatin1Char('|') + QString::number(pixels.width()) + QLatin1Char('x')
-                        + QString::number(pixels.height());
+    const QString key = cacheKey(ref.path, pixels);
     if (const QImage *cached = m_cache.object(key))
         return *cached;
     // A photo that is gone or cannot be read prints its placeholder; the report goes on.
@@ -48,7 +104,6 @@ void Renderer::paintPage(QPainter &painter, const Page &page, double scale)
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const double pictureScale = std::min(scale, kMaxPictureDpi / kLayoutDpi);
     QPen pen(Qt::black);
     pen.setWidthF(1.0);
     for (const Placed &x : page.elements) {
@@ -61,9 +116,7 @@ void Renderer::paintPage(QPainter &painter, const Page &page, double scale)
             painter.drawRect(QRectF(x.rect).adjusted(0, 0, -1, -1));
             break;
         case ElementKind::Picture: {
-            const QSize pixels(std::max(1, int(std::lround(x.rect.width() * pictureScale))),
-                               std::max(1, int(std::lround(x.rect.height() * pictureScale))));
-            const QImage image = pictureFor(x.picture, pixels);
+            const QImage image = pictureFor(x.picture, picturePixels(x, scale));
             if (!image.isNull())
                 painter.drawImage(QRectF(x.rect), image);
             break;
@@ -79,6 +132,24 @@ void Renderer::paintPage(QPainter &painter, const Page &page, double scale)
         }
     }
     painter.restore();
+}
+
+// Pages in order; the pictures of the next few pages are read together ahead of painting them.
+void Renderer::paintPages(QPaintDevice &, QPainter &painter, const Document &document, int from, int to, double scale,
+                          const std::function<void()> &newPage)
+{
+    constexpr int kAhead = 4;
+    for (int p = from; p <= to; ++p) {
+        if ((p - from) % kAhead == 0) {
+            std::vector<const Page *> coming;
+            for (int q = p; q <= std::min(to, p + kAhead - 1); ++q)
+                coming.push_back(&document.pages[size_t(q)]);
+            prefetch(coming, scale);
+        }
+        if (p > from)
+            newPage();
+        paintPage(painter, document.pages[size_t(p)], scale);
+    }
 }
 
 bool Renderer::print(const Document &document, QPrinter &printer, QString *error)
@@ -98,12 +169,8 @@ bool Renderer::print(const Document &document, QPrinter &printer, QString *error
             *error = QStringLiteral("Der Drucker kann nicht angesprochen werden.");
         return false;
     }
-    const double scale = printer.resolution() / kLayoutDpi;
-    for (int p = from; p <= to; ++p) {
-        if (p > from)
-            printer.newPage();
-        paintPage(painter, document.pages[size_t(p - 1)], scale);
-    }
+    paintPages(printer, painter, document, from - 1, to - 1, printer.resolution() / kLayoutDpi,
+               [&printer] { printer.newPage(); });
     painter.end();
     return true;
 }
@@ -124,12 +191,8 @@ bool Renderer::writePdf(const Document &document, const QString &path, QString *
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(int(kMaxPictureDpi));
         QPainter painter(&writer);
-        const double scale = writer.resolution() / kLayoutDpi;
-        for (int p = 0; p < document.pageCount(); ++p) {
-            if (p > 0)
-                writer.newPage();
-            paintPage(painter, document.pages[size_t(p)], scale);
-        }
+        paintPages(writer, painter, document, 0, document.pageCount() - 1, writer.resolution() / kLayoutDpi,
+                   [&writer] { writer.newPage(); });
     }
     if (!file.commit()) {
         if (error)

@@ -4,6 +4,7 @@
 
 #include <QCache>
 #include <QImage>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -38,6 +39,10 @@ public:
     // page's top-left corner.
     void paintPage(QPainter &painter, const Page &page, double scale);
 
+    // Reads the pictures of these pages for painting at `scale`, several at a time on the
+    // machine's cores, so that painting finds them ready.
+    void prefetch(const std::vector<const Page *> &pages, double scale);
+
     // Prints the pages of the printer's page range (every page when it has none), each on a page
     // of its own; false with the reason when printing could not start.
     bool print(const Document &document, QPrinter &printer, QString *error = nullptr);
@@ -46,6 +51,10 @@ public:
 
 private:
     QImage pictureFor(const PictureRef &ref, QSize pixels);
+    static QSize picturePixels(const Placed &picture, double scale);
+    static QString cacheKey(const QString &path, QSize pixels);
+    void paintPages(QPaintDevice &device, QPainter &painter, const Document &document, int from, int to, double scale,
+                    const std::function<void()> &newPage);
 
     std::shared_ptr<PictureLoader> m_pictures;
     QCache<QString, QImage> m_cache; // pictures at the size last painted, by file and size
