@@ -77,6 +77,7 @@ std::vector<TableDef> buildTables()
         for (const char *style : {"Fett", "Kursiv", "FettKursiv"})
             labels.columns.push_back(
                 {QStringLiteral("Zeile%1Style%2").arg(line).arg(QLatin1String(style)), ColumnKind::YesNo, 0});
+    labels.columns.push_back({QStringLiteral("QRCode"), ColumnKind::YesNo, 0});
     t.push_back(labels);
 
     t.push_back({"ListeallerFotos",

@@ -66,6 +66,10 @@ std::vector<Step> steps()
                  QStringLiteral("ALTER TABLE Historie ADD SortDatum DATE"),
                  QStringLiteral("Neue Software - Version 4.0\n\nTabelle \"Historie\" hat das Feld \"Datum\" im Typ "
                                 "auf DATE geändert ")});
+    // Label designs remember whether their strips carry a QR code of the plant number. A column of
+    // this program's own, added without a word: there is nothing the user must know about it.
+    s.push_back(add("Etiketten", "QRCode", "YesNo", "4.1"));
+    s.back().message.clear();
     return s;
 }
 
@@ -115,7 +119,7 @@ void SchemaUpgrade::run(const MessageSink &message)
             m_tables.ADOQuery_Stammdaten.tag = 1;
         if (step.repair.contains(QLatin1String("SortDatum")))
             backfillSortDatum();
-        if (message)
+        if (message && !step.message.isEmpty())
             message(step.message);
     }
 }

@@ -114,7 +114,7 @@ private slots:
             "Stammdaten.Sicherungspfad", "Stammdaten.Letztesicherung", "Stammdaten.Fotobearbeitung",
             "Pflanzen.Feldnummer", "Pflanzen.Vorkommen", "Pflanzen.Etikett", "Pflanzen.Düngung", "Pflanzen.Boden",
             "Pflanzen.Webseite1", "Pflanzen.Webseite2", "Pflanzen.Webseite3", "ListeallerFotos.ID",
-            "ListeallerFotos.Fotoname", "ListeallerFotos.Fotodatum", "ListeallerFotos.Nr"};
+            "ListeallerFotos.Fotoname", "ListeallerFotos.Fotodatum", "ListeallerFotos.Nr", "Etiketten.QRCode"};
         for (const QString &qualified : addedColumns) {
             const QString table = qualified.section('.', 0, 0), column = qualified.section('.', 1);
             const ColumnDef *want = Schema::table(table)->column(column);

@@ -7,7 +7,7 @@ VINDEL_BUILD="${VINDEL_BUILD:-$VINDEL_ROOT/build}"
 VINDEL_PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n qt6-qpa-plugins
-  libsqlite3-dev libjpeg-dev mdbtools-dev libglib2.0-dev
+  libsqlite3-dev libjpeg-dev mdbtools-dev libglib2.0-dev libqrencode-dev
   fonts-dejavu-core
 )
 
