@@ -16,7 +16,7 @@ public:
 
     report::Report &definition() { return m_report; }
     // The pages as they print now; the report's before-print handlers run.
-    report::Document build();
+    virtual report::Document build();
     void preview();
 
 protected:

@@ -436,7 +436,7 @@ void TestStartup::showSetsCalendarYearAndDiaryCaption()
     app.prompter().setToday(QDate(2031, 3, 4));
     QVERIFY(app.start());
     QVERIFY(app.mainWindow()->wheelHookInstalled());
-    QCOMPARE(app.find<QSpinBox>("SpinEdit1")->value(), 2031);
+    QCOMPARE(app.find<QWidget>("TKalender")->findChild<QSpinBox *>("SpinEdit1")->value(), 2031);
     QCOMPARE(app.mainWindow()->pageControl()->tabText(2), QStringLiteral("Tagbuch ( 3 )   "));
     QVERIFY(!app.tables().Tab_Historie.filtered());
 }

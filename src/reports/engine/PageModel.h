@@ -19,6 +19,7 @@ struct Placed {
     QString text;       // texts; a memo's lines are joined by "\n", each line as laid out
     QFont font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    QColor colour = Qt::black;
     PictureRef picture; // Picture
 };
 

@@ -296,6 +296,7 @@ private:
         p.text = piece.text;
         p.font = fontOf(e);
         p.alignment = e.alignment;
+        p.colour = e.colour;
         if (e.kind == ElementKind::Picture)
             p.picture = e.picture;
         page.elements.push_back(std::move(p));

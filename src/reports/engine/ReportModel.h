@@ -3,6 +3,7 @@
 // What a printed report is made of: a page setup and bands of elements, in layout pixels at 96
 // per inch (about 3.78 per millimetre), and the records the bands show.
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QMarginsF>
@@ -62,6 +63,8 @@ enum class ElementKind {
 struct PictureRef {
     QString path;
     QImage fallback;
+    // The fallback is a black-and-white code to be scanned: drawn as squares, never smoothed.
+    bool sharp = false;
 };
 
 struct Element {
@@ -72,6 +75,7 @@ struct Element {
     QString field; // the field a Field or Memo shows
     std::optional<QFont> font; // the report's base font when empty
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    QColor colour = Qt::black; // of the text, rule or frame
     bool grows = false;   // Memo: the band stretches to the whole text
     bool enabled = true;  // switched off, it prints nothing
     PictureRef picture;   // Picture
