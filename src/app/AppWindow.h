@@ -26,6 +26,8 @@ public:
     // The window this one was shown over last (nothing once it returned).
     QWidget *opener() const { return m_opener; }
     void closeAndReturn();
+    // The window's background in FormColor.
+    void applyFormColor();
 
 protected:
     // A slot that runs a handler of this window; a database error ends it with the error box.
@@ -33,7 +35,6 @@ protected:
     {
         return [this, method] { ctx.run([this, method] { (static_cast<Self *>(this)->*method)(); }); };
     }
-    void applyFormColor();
     // Dialogs that stand centred on the main window call this when they are shown.
     void centreOnMainWindow();
     void closeEvent(QCloseEvent *event) override;

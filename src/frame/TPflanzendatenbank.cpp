@@ -13,6 +13,7 @@
 #include "catalogue/DetailsPage.h"
 #include "data/NewDatabase.h"
 #include "data/SchemaUpgrade.h"
+#include "settings/DataBackup.h"
 #include "data/StartupData.h"
 #include "import/LegacyImport.h"
 #include "catalogue/HauptansichtPage.h"
@@ -271,8 +272,6 @@ void TPflanzendatenbank::applyStartColours()
         setBackground(control<QGroupBox>(this, QStringLiteral("GroupBox%1").arg(i)), s.GroupBoxColor);
     for (const char *name : {"Shape1", "Shape3", "Shape5", "Shape6", "Shape7", "Shape8", "Shape15"})
         setBackground(control<QWidget>(this, QLatin1String(name)), s.GroupBoxColor);
-    for (int i = 1; i <= 5; ++i)
-        setBackground(control<QWidget>(this, QStringLiteral("CheckBox%1").arg(i)), s.GroupBoxColor);
 }
 
 void TPflanzendatenbank::applyActivationColours()
@@ -356,7 +355,25 @@ void TPflanzendatenbank::FormKeyDown(int key)
     m_hauptansicht->MonthCalendar3->hide();
 }
 
-void TPflanzendatenbank::FormClose() { emit programEnded(); }
+void TPflanzendatenbank::FormClose()
+{
+    ctx.run([this] { remindOfBackup(); });
+    emit programEnded();
+}
+
+// The stored settings decide, whether or not the settings page was opened in this run.
+void TPflanzendatenbank::remindOfBackup()
+{
+    if (!ctx.tables.db.isOpen())
+        return;
+    DataBackup backup(ctx);
+    const DataBackup::Reminder reminder = backup.storedReminder();
+    const bool targetExists = !reminder.target.trimmed().isEmpty() && QFileInfo(reminder.target).isDir();
+    if (!reminder.due(ctx.prompter.today(), targetExists) || !ctx.prompter.warningYesNo(reminder.question()))
+        return;
+    ProgressWindow progress(QStringLiteral("Datensicherung"));
+    backup.run(progress);
+}
 
 bool TPflanzendatenbank::eventFilter(QObject *watched, QEvent *event)
 {

@@ -44,6 +44,7 @@ public:
     void FormResize();
     void FormKeyDown(int key);
     void FormClose();
+    void remindOfBackup();
 
     // FrameOperations
     void activatePage(const QString &pageName) override;
