@@ -13,6 +13,8 @@ void setBackground(QWidget *widget, int bgr)
 {
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, fromWinColour(bgr));
+    // Buttons, check boxes among them, fill their background from another role.
+    p.setColor(widget->backgroundRole(), fromWinColour(bgr));
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
 }

@@ -47,7 +47,7 @@ void createDatabase(const QString &path)
     db.exec(QStringLiteral("INSERT INTO Stammdaten (DruckName, Formfarbe, Tabsheetfarbe, Groupboxfarbe, "
                            "Datensicherung, Fotossichern, DatensicherungTage) VALUES (?, ?, ?, ?, ?, ?, ?)"),
             {QStringLiteral("Nein"), QStringLiteral("10484695"), QStringLiteral("6879679"),
-             QStringLiteral("11468799"), QStringLiteral("n"), QStringLiteral("n"), 21});
+             QStringLiteral("11468799"), QStringLiteral("j"), QStringLiteral("n"), 21});
     for (const Suggestion &s : kSuggestions)
         db.exec(QStringLiteral("INSERT INTO ComboboxListe (Herkunft, Sommer, Winter) VALUES (?, ?, ?)"),
                 {QString::fromUtf8(s.herkunft), QString::fromUtf8(s.sommer), QString::fromUtf8(s.winter)});

@@ -58,7 +58,7 @@ TPflanzendatenbank::TPflanzendatenbank(AppContext &context)
     m_layout->place(m_title, {0, 2, 1020, 50}, AnchorLeft | AnchorTop | AnchorRight);
 
     m_info = new QPushButton(QStringLiteral("Info"));
-    m_info->setObjectName(QStringLiteral("InfoButton"));
+    m_info->setObjectName(QStringLiteral("BitBtn36"));
     m_layout->place(m_info, {926, 12, 84, 30}, AnchorTop | AnchorRight);
 
     m_pages = new PageControl;
@@ -272,6 +272,8 @@ void TPflanzendatenbank::applyStartColours()
         setBackground(control<QGroupBox>(this, QStringLiteral("GroupBox%1").arg(i)), s.GroupBoxColor);
     for (const char *name : {"Shape1", "Shape3", "Shape5", "Shape6", "Shape7", "Shape8", "Shape15"})
         setBackground(control<QWidget>(this, QLatin1String(name)), s.GroupBoxColor);
+    for (int i = 1; i <= 5; ++i)
+        setBackground(control<QWidget>(this, QStringLiteral("CheckBox%1").arg(i)), s.GroupBoxColor);
 }
 
 void TPflanzendatenbank::applyActivationColours()

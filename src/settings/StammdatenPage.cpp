@@ -236,7 +236,8 @@ void StammdatenPage::showBackupSettings()
 {
     const Table &s = ctx.tables.Tab_Stammdaten;
     m_filling = true;
-    const bool remind = s.text(QStringLiteral("Datensicherung")) == QLatin1String("j");
+    // Never set: on, as the reminder on closing reads it too.
+    const bool remind = s.text(QStringLiteral("Datensicherung")) != QLatin1String("n");
     CheckBox4->setChecked(remind);
     SpinEdit2->setEnabled(remind);
     Label135->setEnabled(remind);

@@ -118,7 +118,7 @@ void TestStartup::mainWindowFrame()
     TPflanzendatenbank *main = app.mainWindow();
     QCOMPARE(main->size(), QSize(1020, 797));
     QVERIFY(main->isActiveWindow());
-    auto *info = app.find<QPushButton>("InfoButton");
+    auto *info = app.find<QPushButton>("BitBtn36");
     QVERIFY(info);
     QCOMPARE(info->text(), QStringLiteral("Info"));
     // The page control fills the window below the title and grows with it.
