@@ -12,8 +12,8 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <functional>
 #include <cstdio>
-#include <mutex>
 #include <thread>
 
 namespace vindel::backup {
@@ -59,6 +59,30 @@ int copyPages(sqlite3 *to, const char *toName, sqlite3 *from)
         sqlite3_sleep(5);
     const int finished = sqlite3_backup_finish(b);
     return rc == SQLITE_DONE ? finished : rc;
+}
+
+// Runs the work on a thread of its own; the caller's thread keeps painting and running its timers
+// (not the user's input) until it is done.
+void offTheUserInterface(const std::function<void()> &work, const std::function<void()> &poll = {})
+{
+    std::atomic<bool> finished{false};
+    std::thread worker([&] {
+        work();
+        finished = true;
+    });
+    QEventLoop loop;
+    QTimer timer;
+    timer.setInterval(40);
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        if (poll)
+            poll();
+        if (finished)
+            loop.quit();
+    });
+    timer.start();
+    if (!finished)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
 }
 
 } // namespace
@@ -119,28 +143,41 @@ QString checkDatabase(const QString &file)
     return QStringLiteral("Die Datenbank %1 ist beschädigt: %2").arg(QDir::toNativeSeparators(file), problem);
 }
 
-QString snapshotDatabase(sqlite3 *live, const QString &file)
+QString snapshotDatabase(const QString &source, const QString &file)
 {
-    const QString part = partName(file);
-    QFile::remove(part);
-    sqlite3 *copy = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(part).constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK)
-        rc = copyPages(copy, "main", live);
-    QString problem = rc == SQLITE_OK ? QString() : sqliteMessage(copy, rc);
-    if (problem.isEmpty() && sqlite3_exec(copy, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        problem = sqliteMessage(copy, sqlite3_errcode(copy));
-    sqlite3_close(copy);
-    if (problem.isEmpty())
-        problem = checkDatabase(part);
-    if (problem.isEmpty() && !replaceFile(part, file))
-        problem = QStringLiteral("Die Datei kann nicht unter ihrem Namen gespeichert werden.");
-    if (!problem.isEmpty()) {
+    QString problem;
+    // A connection of its own, on a thread of its own: it reads the last committed state, also
+    // what still sits in the journal, while the program's connection stays free.
+    offTheUserInterface([&] {
+        const QString part = partName(file);
         QFile::remove(part);
-        return QStringLiteral("Die Datenbank konnte nicht gesichert werden (%1): %2")
-            .arg(QDir::toNativeSeparators(file), problem);
-    }
-    return {};
+        sqlite3 *from = nullptr;
+        sqlite3 *copy = nullptr;
+        int rc = sqlite3_open_v2(QFile::encodeName(source).constData(), &from, SQLITE_OPEN_READONLY, nullptr);
+        if (rc != SQLITE_OK) {
+            problem = sqliteMessage(from, rc);
+        } else {
+            rc = sqlite3_open_v2(QFile::encodeName(part).constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                                 nullptr);
+            if (rc == SQLITE_OK)
+                rc = copyPages(copy, "main", from);
+            if (rc != SQLITE_OK)
+                problem = sqliteMessage(copy, rc);
+            else if (sqlite3_exec(copy, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr) != SQLITE_OK)
+                problem = sqliteMessage(copy, sqlite3_errcode(copy));
+        }
+        sqlite3_close(copy);
+        sqlite3_close(from);
+        if (problem.isEmpty())
+            problem = checkDatabase(part);
+        if (problem.isEmpty() && !replaceFile(part, file))
+            problem = QStringLiteral("Die Datei kann nicht unter ihrem Namen gespeichert werden.");
+        if (!problem.isEmpty())
+            QFile::remove(part);
+    });
+    if (problem.isEmpty())
+        return {};
+    return QStringLiteral("Die Datenbank konnte nicht gesichert werden (%1): %2").arg(QDir::toNativeSeparators(file), problem);
 }
 
 CopyResult copyFile(const QString &from, const QString &to)
@@ -204,15 +241,12 @@ FolderCopy copyFolder(const QString &from, const QString &to, Progress &progress
         return result;
     }
 
+    // Only the worker touches the result until it has finished.
     std::atomic<int> done{0};
-    std::atomic<bool> finished{false};
-    std::mutex resultLock;
-    std::thread worker([&] {
-        for (const QString &name : names) {
-            const CopyResult r = copyFile(QDir(from).filePath(name), QDir(to).filePath(name));
-            {
-                std::lock_guard<std::mutex> lock(resultLock);
-                switch (r) {
+    offTheUserInterface(
+        [&] {
+            for (const QString &name : names) {
+                switch (copyFile(QDir(from).filePath(name), QDir(to).filePath(name))) {
                 case CopyResult::Copied: ++result.copied; break;
                 case CopyResult::Unchanged: ++result.unchanged; break;
                 case CopyResult::DiskFull: result.diskFull = true; [[fallthrough]];
@@ -221,26 +255,19 @@ FolderCopy copyFolder(const QString &from, const QString &to, Progress &progress
                     result.failedNames << name;
                     break;
                 }
+                ++done;
             }
-            ++done;
-        }
-        finished = true;
-    });
-
-    // The user interface stays alive: the count is shown as the copies come in.
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(40);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        progress.setValue(start + done.load());
-        if (finished)
-            loop.quit();
-    });
-    poll.start();
-    if (!finished)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
+        },
+        // The count is shown as the copies come in.
+        [&] { progress.setValue(start + done.load()); });
     progress.setValue(start + done.load());
+    return result;
+}
+
+CopyResult copyFileAside(const QString &from, const QString &to)
+{
+    CopyResult result = CopyResult::Failed;
+    offTheUserInterface([&] { result = copyFile(from, to); });
     return result;
 }
 

@@ -9,8 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-struct sqlite3;
-
 namespace vindel::backup {
 
 // The folder of one day's backup under the chosen target folder.
@@ -18,9 +16,10 @@ QString dayFolder(const QString &target, const QDate &day);
 // The day a backup folder is named after; invalid for another name.
 QDate dayOf(const QString &folder);
 
-// Writes a snapshot of the open database to the file: SQLite's online backup under a temporary
-// name, checked, then renamed over the file. Empty when done, else what failed, in German.
-QString snapshotDatabase(sqlite3 *live, const QString &file);
+// Writes a snapshot of the database file the program has open to the file: SQLite's online
+// backup under a temporary name, checked, then renamed over the file; done on a thread of its
+// own while the caller's window stays alive. Empty when done, else what failed, in German.
+QString snapshotDatabase(const QString &source, const QString &file);
 // Empty when the file is a sound database, else why not, in German.
 QString checkDatabase(const QString &file);
 
@@ -29,6 +28,9 @@ enum class CopyResult { Copied, Unchanged, Failed, DiskFull };
 // Copies a file under a temporary name, renamed when complete, with the source's time of last
 // change; a copy of the same size and time is left as it is.
 CopyResult copyFile(const QString &from, const QString &to);
+
+// The same on a thread of its own, while the caller's thread keeps its window alive.
+CopyResult copyFileAside(const QString &from, const QString &to);
 
 struct FolderCopy {
     int total = 0;

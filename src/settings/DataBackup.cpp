@@ -107,9 +107,7 @@ bool DataBackup::copyDatabase(const QString &folder, QStringList &failures)
     if (QFileInfo::exists(file)
         && !ctx.prompter.confirm(QStringLiteral("Datei Pflanzen.mdb ist schon vorhanden, soll sie aktualisiert werden?")))
         return true;
-    // A pending edit belongs in the copy.
-    ctx.tables.Tab_Stammdaten.open();
-    const QString problem = backup::snapshotDatabase(ctx.tables.db.handle(), file);
+    const QString problem = backup::snapshotDatabase(ctx.tables.db.path(), file);
     if (!problem.isEmpty())
         failures << problem;
     return problem.isEmpty();
@@ -125,7 +123,7 @@ void DataBackup::copyProgramFile(const QString &folder, QStringList &failures)
     if (QFileInfo::exists(copy)
         && !ctx.prompter.confirm(QStringLiteral("Datei ") + name + QStringLiteral(" ist schon vorhanden, soll sie aktualisiert werden?")))
         return;
-    switch (backup::copyFile(program, copy)) {
+    switch (backup::copyFileAside(program, copy)) {
     case backup::CopyResult::Copied:
     case backup::CopyResult::Unchanged:
         break;
@@ -225,7 +223,7 @@ bool DataBackup::restore(const QString &chosen, Progress &progress)
     if (!QDir().mkpath(safety))
         problem = QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(QDir::toNativeSeparators(safety));
     if (problem.isEmpty())
-        problem = backup::snapshotDatabase(ctx.tables.db.handle(), safety + QStringLiteral("Pflanzen.mdb"));
+        problem = backup::snapshotDatabase(ctx.tables.db.path(), safety + QStringLiteral("Pflanzen.mdb"));
     if (problem.isEmpty() && photoCount > 0 && QFileInfo(photoDir).isDir()) {
         WaitWindow wait(ctx);
         const backup::FolderCopy kept = backup::copyFolder(photoDir, safety + QStringLiteral("Fotos"), progress);
@@ -244,7 +242,7 @@ bool DataBackup::restore(const QString &chosen, Progress &progress)
     ctx.tables.closeAll();
     QFile::remove(live + QStringLiteral("-wal"));
     QFile::remove(live + QStringLiteral("-shm"));
-    const backup::CopyResult copied = backup::copyFile(file, live);
+    const backup::CopyResult copied = backup::copyFileAside(file, live);
     QString photoProblem;
     if (copied == backup::CopyResult::Copied || copied == backup::CopyResult::Unchanged) {
         const QString photoTarget = savedPhotoDir.isEmpty() ? photoDir : savedPhotoDir;

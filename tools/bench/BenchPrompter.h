@@ -19,7 +19,8 @@ public:
         std::fprintf(stderr, "error: %s\n", qPrintable(text));
     }
     void warning(const QString &) override { ++messages; }
-    bool confirm(const QString &) override { return false; }
+    bool confirmAnswer = false; // what every Yes/No question is answered
+    bool confirm(const QString &) override { return confirmAnswer; }
     bool warningYesNo(const QString &) override { return false; }
     std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
     std::optional<QString> openFile(const QString &, const QString &, const QString &) override { return {}; }
