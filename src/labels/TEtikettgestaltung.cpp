@@ -127,7 +127,7 @@ TEtikettgestaltung::TEtikettgestaltung(AppContext &context)
     SpinEdit2->setRange(1, 26);
     SpinEdit2->setToolTip(QStringLiteral("Auf einem angebrochenen Bogen: das erste freie Etikett"));
     sheetBox->place(SpinEdit2, {150, 26, 56, 24});
-    CheckBox1 = make::checkBox("CheckBox1", QStringLiteral("QR-Code der Pflanzen-Nr."));
+    CheckBox1 = make::checkBox("CheckBox1", QStringLiteral("QR-Code der Nummer"));
     sheetBox->place(CheckBox1, {216, 26, 154, 24});
     layout->place(sheet, {370, 376, 374, 70});
 
