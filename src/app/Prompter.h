@@ -37,6 +37,8 @@ public:
     virtual std::optional<QString> inputText(const QString &title, const QString &label, const QString &initial) = 0;
     virtual std::optional<QString> openFile(const QString &title, const QString &startFolder,
                                             const QString &filter) = 0;
+    // Where to write a new file; suggested is the name (and folder) offered.
+    virtual std::optional<QString> saveFile(const QString &title, const QString &suggested, const QString &filter) = 0;
     virtual std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) = 0;
     virtual std::optional<QColor> colour(const QColor &initial) = 0;
     virtual std::optional<QFont> font(const QFont &initial) = 0;

@@ -83,6 +83,14 @@ std::optional<QString> QtPrompter::openFile(const QString &title, const QString 
     return file;
 }
 
+std::optional<QString> QtPrompter::saveFile(const QString &title, const QString &suggested, const QString &filter)
+{
+    const QString file = QFileDialog::getSaveFileName(owner(), title, suggested, filter);
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
+}
+
 std::optional<QString> QtPrompter::chooseFolder(const QString &title, const QString &startFolder)
 {
     const QString folder = QFileDialog::getExistingDirectory(owner(), title, startFolder);
@@ -125,6 +133,11 @@ void QtPrompter::showReportPreview(const report::PreviewJob &job)
         throw;
     }
     report::ReportPreview preview(job, std::move(pages), owner());
+    preview.choosePdfFile = [this, &preview] {
+        return saveFile(QStringLiteral("Als PDF speichern"), preview.document().title + QStringLiteral(".pdf"),
+                        QStringLiteral("PDF-Dateien (*.pdf)"));
+    };
+    preview.showError = [this](const QString &text) { error(text); };
     markAsReportPreview(&preview);
     QApplication::restoreOverrideCursor();
     preview.exec();

@@ -14,6 +14,7 @@ public:
     bool warningYesNo(const QString &text) override;
     std::optional<QString> inputText(const QString &title, const QString &label, const QString &initial) override;
     std::optional<QString> openFile(const QString &title, const QString &startFolder, const QString &filter) override;
+    std::optional<QString> saveFile(const QString &title, const QString &suggested, const QString &filter) override;
     std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) override;
     std::optional<QColor> colour(const QColor &initial) override;
     std::optional<QFont> font(const QFont &initial) override;

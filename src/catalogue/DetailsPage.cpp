@@ -1,6 +1,7 @@
 #include "catalogue/DetailsPage.h"
 
 #include "app/Make.h"
+#include "app/RecordNavigator.h"
 #include "app/Tag.h"
 #include "catalogue/FieldColours.h"
 #include "catalogue/PlantCursor.h"
@@ -10,7 +11,6 @@
 
 #include <QEvent>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -123,24 +123,13 @@ DetailsPage::DetailsPage(AppContext &context)
     Edit55 = linkField("Edit55", 56);
     Edit56 = linkField("Edit56", 88);
 
-    DBNavigator1 = new QWidget;
-    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
-    auto *navigation = new QHBoxLayout(DBNavigator1);
-    navigation->setContentsMargins(0, 0, 0, 0);
-    navigation->setSpacing(2);
-    auto navButton = [navigation](const char *name, const QString &text, const QString &hint) {
-        auto *b = new QToolButton;
-        b->setObjectName(QLatin1String(name));
-        b->setText(text);
-        b->setToolTip(hint);
-        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        navigation->addWidget(b);
-        return b;
-    };
-    NavigatorFirst = navButton("NavigatorFirst", QStringLiteral("|◀"), QStringLiteral("Erster Datensatz"));
-    NavigatorPrior = navButton("NavigatorPrior", QStringLiteral("◀"), QStringLiteral("Vorheriger Datensatz"));
-    NavigatorNext = navButton("NavigatorNext", QStringLiteral("▶"), QStringLiteral("Nächster Datensatz"));
-    NavigatorLast = navButton("NavigatorLast", QStringLiteral("▶|"), QStringLiteral("Letzter Datensatz"));
+    auto *navigator = new RecordNavigator("DBNavigator1", {RecordNavigator::First, RecordNavigator::Prior,
+                                                           RecordNavigator::Next, RecordNavigator::Last});
+    DBNavigator1 = navigator;
+    NavigatorFirst = navigator->button(RecordNavigator::First);
+    NavigatorPrior = navigator->button(RecordNavigator::Prior);
+    NavigatorNext = navigator->button(RecordNavigator::Next);
+    NavigatorLast = navigator->button(RecordNavigator::Last);
     page->place(DBNavigator1, {10, 645, 200, 30});
 
     BitBtn6 = new QPushButton(QStringLiteral("Bearbeiten"));

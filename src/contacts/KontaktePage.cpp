@@ -3,12 +3,12 @@
 #include "app/DataGrid.h"
 #include "app/LastChange.h"
 #include "app/Make.h"
+#include "app/RecordNavigator.h"
 #include "data/RowFilter.h"
 #include "data/ShortDate.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,24 +54,13 @@ KontaktePage::KontaktePage(AppContext &context)
     DBGrid3 = new DataGrid(QStringLiteral("DBGrid3"));
     DBGrid3->installEventFilter(this);
     list->place(DBGrid3, {10, 56, 400, 584}, AnchorAll);
-    DBNavigator3 = new QWidget;
-    DBNavigator3->setObjectName(QStringLiteral("DBNavigator3"));
-    auto *navigation = new QHBoxLayout(DBNavigator3);
-    navigation->setContentsMargins(0, 0, 0, 0);
-    navigation->setSpacing(2);
-    auto navButton = [navigation](const char *name, const QString &text, const QString &hint) {
-        auto *b = new QToolButton;
-        b->setObjectName(QLatin1String(name));
-        b->setText(text);
-        b->setToolTip(hint);
-        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        navigation->addWidget(b);
-        return b;
-    };
-    NavigatorFirst = navButton("NavigatorFirst", QStringLiteral("|◀"), QStringLiteral("Erster Datensatz"));
-    NavigatorNext = navButton("NavigatorNext", QStringLiteral("▶"), QStringLiteral("Nächster Datensatz"));
-    NavigatorLast = navButton("NavigatorLast", QStringLiteral("▶|"), QStringLiteral("Letzter Datensatz"));
-    NavigatorDelete = navButton("NavigatorDelete", QStringLiteral("−"), QStringLiteral("Datensatz löschen"));
+    auto *navigator = new RecordNavigator("DBNavigator3", {RecordNavigator::First, RecordNavigator::Next,
+                                                           RecordNavigator::Last, RecordNavigator::Delete});
+    DBNavigator3 = navigator;
+    NavigatorFirst = navigator->button(RecordNavigator::First);
+    NavigatorNext = navigator->button(RecordNavigator::Next);
+    NavigatorLast = navigator->button(RecordNavigator::Last);
+    NavigatorDelete = navigator->button(RecordNavigator::Delete);
     list->place(DBNavigator3, {10, 648, 200, 30}, AnchorLeft | AnchorBottom);
 
     // The details: one field per column, in two columns of the group.

@@ -1,6 +1,6 @@
 #include "labels/TRep_Etikettendruck.h"
 
-#include "app/ScrollGuard.h"
+#include "app/AllPlantsShown.h"
 #include "labels/QrCode.h"
 #include "labels/TEtikettgestaltung.h"
 #include "reports/ReportParts.h"
@@ -69,29 +69,12 @@ TRep_Etikettendruck::TRep_Etikettendruck(AppContext &context)
 }
 
 // The design is read from the designer at every print; the plants are found by number among all
-// of them, so the plant list is shown unfiltered meanwhile and given back as it was.
+// of them.
 report::Document TRep_Etikettendruck::build()
 {
     Table &plants = ctx.tables.Tab_Pflanzen_test;
     plants.open();
-    ScrollGuard guard(plants, ScrollGuard::OnExit::Restore);
-    const bool wasFiltered = plants.filtered();
-    const qint64 id = plants.isEmpty() ? 0 : plants.integer(QStringLiteral("ID"));
-    struct Refilter {
-        Table &plants;
-        bool on;
-        qint64 id;
-        ~Refilter()
-        {
-            try {
-                plants.setFiltered(on);
-                if (id)
-                    plants.locate(QStringLiteral("ID"), id);
-            } catch (const DatabaseError &) {
-            }
-        }
-    } refilter{plants, wasFiltered, id};
-    plants.setFiltered(false);
+    AllPlantsShown allPlants(plants);
     m_plantRowByNr.clear();
     const int nr = plants.columnIndex(QStringLiteral("Nr"));
     for (int row = plants.recordCount() - 1; row >= 0; --row)

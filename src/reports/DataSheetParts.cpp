@@ -1,5 +1,6 @@
 #include "reports/DataSheetParts.h"
 
+#include "data/Dataset.h"
 #include "reports/PrintedPhotos.h"
 
 namespace vindel::sheet {
@@ -40,6 +41,15 @@ void addOwnPhotos(report::Band &band, int top, QSize size, bool underlinedHeadin
                      arial(10, true, underlinedHeading)));
     for (int i = 0; i < 3; ++i)
         band.add(picture(QStringLiteral("QRImage%1").arg(i + 2), {i * (size.width() + 16), top + 22, size.width(), size.height()}));
+}
+
+std::function<int()> chosenOrCurrentPlant(const Dataset &plants, const int &chosenRow)
+{
+    return [&plants, &chosenRow] {
+        if (!plants.active() || plants.isEmpty())
+            return -1;
+        return chosenRow >= 0 && chosenRow < plants.recordCount() ? chosenRow : plants.currentRow();
+    };
 }
 
 } // namespace vindel::sheet

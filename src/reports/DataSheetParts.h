@@ -5,6 +5,8 @@
 
 #include "reports/ReportParts.h"
 
+#include <functional>
+
 namespace vindel {
 
 namespace sheet {
@@ -21,6 +23,9 @@ void fillPhotos(report::Report &report, const QString &photoDir, const report::R
 
 // The three own photos in a row under "Eigene Fotos:", from `top`.
 void addOwnPhotos(report::Band &band, int top, QSize size, bool underlinedHeading);
+
+// The plant a sheet prints: the row a run over the list chose, else the current plant; -1 for none.
+std::function<int()> chosenOrCurrentPlant(const Dataset &plants, const int &chosenRow);
 
 } // namespace sheet
 } // namespace vindel

@@ -15,12 +15,7 @@ const QStringList kSender{QStringLiteral("QRLabel28"), QStringLiteral("QRLabel29
 TRep_DatenblattmitTagebuch::TRep_DatenblattmitTagebuch(AppContext &context)
     : PrintedReport(context, QStringLiteral("TRep_DatenblattmitTagebuch"), QStringLiteral("Pflanzendatenblatt mit Tagebuch")),
       m_plant(context.tables.Tab_Pflanzen_test,
-              [this] {
-                  const Table &plants = ctx.tables.Tab_Pflanzen_test;
-                  if (!plants.active() || plants.isEmpty())
-                      return -1;
-                  return m_row >= 0 && m_row < plants.recordCount() ? m_row : plants.currentRow();
-              }),
+              sheet::chosenOrCurrentPlant(context.tables.Tab_Pflanzen_test, m_row)),
       m_diary(context.tables.Tab_Historie)
 {
     m_report.source = &m_plant;

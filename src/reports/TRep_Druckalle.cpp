@@ -9,12 +9,7 @@ using namespace parts;
 TRep_Druckalle::TRep_Druckalle(AppContext &context)
     : PrintedReport(context, QStringLiteral("TRep_Druckalle"), QStringLiteral("Pflanzendatenblatt")),
       m_plant(context.tables.Tab_Pflanzen_test,
-              [this] {
-                  const Table &plants = ctx.tables.Tab_Pflanzen_test;
-                  if (!plants.active() || plants.isEmpty())
-                      return -1;
-                  return m_row >= 0 && m_row < plants.recordCount() ? m_row : plants.currentRow();
-              }),
+              sheet::chosenOrCurrentPlant(context.tables.Tab_Pflanzen_test, m_row)),
       m_settings(context.tables.Tab_Stammdaten)
 {
     m_report.source = &m_plant;

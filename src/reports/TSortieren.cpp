@@ -3,7 +3,7 @@
 #include "app/DesignLayout.h"
 #include "app/Make.h"
 #include "app/RadioGroup.h"
-#include "app/ScrollGuard.h"
+#include "app/AllPlantsShown.h"
 #include "reports/TRep_Liste.h"
 #include "reports/TRep_Listekurz.h"
 #include "reports/TRep_SonderListe.h"
@@ -126,24 +126,7 @@ void TSortieren::printUserList(bool longForm)
     // while the long form is printed.
     Table &plants = ctx.tables.Tab_Pflanzen_test;
     plants.open();
-    const bool wasFiltered = plants.filtered();
-    const qint64 id = plants.isEmpty() ? 0 : plants.integer(QStringLiteral("ID"));
-    ScrollGuard guard(plants, ScrollGuard::OnExit::Restore);
-    plants.setFiltered(false);
-    struct Refilter {
-        Table &plants;
-        bool on;
-        qint64 id;
-        ~Refilter()
-        {
-            try {
-                plants.setFiltered(on);
-                if (id)
-                    plants.locate(QStringLiteral("ID"), id);
-            } catch (const DatabaseError &) {
-            }
-        }
-    } refilter{plants, wasFiltered, id};
+    AllPlantsShown allPlants(plants);
     if (auto *list = ctx.window<TRep_SonderlisteLang>())
         list->preview();
 }

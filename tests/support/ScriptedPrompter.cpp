@@ -151,12 +151,18 @@ bool ScriptedPrompter::printSetup(QPrinter &printer)
     return true;
 }
 
+std::optional<QString> ScriptedPrompter::saveFile(const QString &title, const QString &suggested, const QString &)
+{
+    m_dialogs.append({QStringLiteral("saveFile"), suggested});
+    return take(m_files, QStringLiteral("saveFile: ") + title);
+}
+
 void ScriptedPrompter::showReportPreview(const report::PreviewJob &job)
 {
     m_dialogs.append({QStringLiteral("reportPreview"), job.title});
     report::ReportPreview preview(job, job.build ? job.build() : report::Document{});
     preview.setupPrinter = [this](QPrinter &printer) { return printSetup(printer); };
-    preview.choosePdfFile = [this, title = job.title] { return openFile(title, QString(), QStringLiteral("PDF")); };
+    preview.choosePdfFile = [this, title = job.title] { return saveFile(title, title + QStringLiteral(".pdf"), QStringLiteral("PDF")); };
     preview.showError = [this](const QString &text) { error(text); };
     if (!m_printDir)
         m_printDir = std::make_unique<QTemporaryDir>();

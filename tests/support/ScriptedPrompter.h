@@ -18,7 +18,7 @@ struct ShownMessage {
 
 // A dialog other than a message box: which one and what it was asked for.
 struct DialogCall {
-    QString dialog; // "inputText", "openFile", "chooseFolder", "colour", "font", "printSetup",
+    QString dialog; // "inputText", "openFile", "saveFile", "chooseFolder", "colour", "font", "printSetup",
                     // "reportPreview", "openUrl", "startProgram"
     QString detail; // title, start folder, URL or program with arguments
 };
@@ -74,6 +74,8 @@ public:
     bool warningYesNo(const QString &text) override;
     std::optional<QString> inputText(const QString &title, const QString &label, const QString &initial) override;
     std::optional<QString> openFile(const QString &title, const QString &startFolder, const QString &filter) override;
+    // Answered from the same queue as openFile.
+    std::optional<QString> saveFile(const QString &title, const QString &suggested, const QString &filter) override;
     std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) override;
     std::optional<QColor> colour(const QColor &initial) override;
     std::optional<QFont> font(const QFont &initial) override;

@@ -24,6 +24,7 @@ public:
     bool warningYesNo(const QString &) override { return false; }
     std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
     std::optional<QString> openFile(const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> saveFile(const QString &, const QString &, const QString &) override { return {}; }
     std::optional<QString> chooseFolder(const QString &, const QString &) override { return {}; }
     std::optional<QColor> colour(const QColor &) override { return {}; }
     std::optional<QFont> font(const QFont &) override { return {}; }

@@ -1,9 +1,7 @@
 #include "reports/engine/ReportPreview.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -135,16 +133,6 @@ ReportPreview::ReportPreview(const PreviewJob &job, Document document, QWidget *
         dialog.setMinMax(1, m_document.pageCount());
         return dialog.exec() == QDialog::Accepted;
     };
-    choosePdfFile = [this]() -> std::optional<QString> {
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"),
-                                                          m_document.title + QStringLiteral(".pdf"),
-                                                          QStringLiteral("PDF-Dateien (*.pdf)"));
-        if (file.isEmpty())
-            return std::nullopt;
-        return file;
-    };
-    showError = [this](const QString &text) { QMessageBox::critical(this, QStringLiteral("Fehler"), text); };
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *bar = new QToolBar;
@@ -205,7 +193,8 @@ void ReportPreview::print()
         printer.setFromTo(0, 0);
     QString error;
     if (!m_renderer.print(pages, printer, &error)) {
-        showError(error);
+        if (showError)
+            showError(error);
         return;
     }
     if (m_job.afterPrint)
@@ -223,7 +212,8 @@ void ReportPreview::savePdf()
     const Document pages = m_job.build ? m_job.build() : m_document;
     QString error;
     if (!m_renderer.writePdf(pages, path, &error)) {
-        showError(QStringLiteral("Die PDF-Datei „%1“ kann nicht geschrieben werden.\n\n%2").arg(path, error));
+        if (showError)
+            showError(QStringLiteral("Die PDF-Datei „%1“ kann nicht geschrieben werden.\n\n%2").arg(path, error));
         return;
     }
     if (m_job.afterPrint)

@@ -57,7 +57,9 @@ public:
     ReportPreview(const PreviewJob &job, Document document, QWidget *parent = nullptr);
     ~ReportPreview() override;
 
-    // The dialogs printing and saving ask; the program's are installed by default.
+    // The dialogs printing and saving ask. The printer dialog is installed by default; where to
+    // save a PDF and how to show an error come from the program's dialog seam (without them,
+    // "Als PDF speichern" does nothing and errors go unshown).
     std::function<bool(QPrinter &)> setupPrinter;
     std::function<std::optional<QString>()> choosePdfFile;
     std::function<void(const QString &)> showError;
