@@ -44,6 +44,11 @@ void AppWindow::closeAndReturn()
 
 void AppWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_closeBox && isVisible()) {
+        event->ignore();
+        ctx.run(m_closeBox);
+        return;
+    }
     QWidget::closeEvent(event);
     if (event->isAccepted() && m_opener)
         closeAndReturn();

@@ -3,6 +3,8 @@
 #include "app/AppContext.h"
 
 #include <QPointer>
+
+#include <functional>
 #include <QWidget>
 
 namespace vindel {
@@ -38,10 +40,13 @@ protected:
     // Dialogs that stand centred on the main window call this when they are shown.
     void centreOnMainWindow();
     void closeEvent(QCloseEvent *event) override;
+    // Closing the window by its close box runs this instead (its "Schliessen" or "Abbruch").
+    void setCloseBoxHandler(std::function<void()> handler) { m_closeBox = std::move(handler); }
     AppContext &ctx;
 
 private:
     QPointer<QWidget> m_opener;
+    std::function<void()> m_closeBox;
 };
 
 // A window that only holds a printed report's layout; it is never shown itself.

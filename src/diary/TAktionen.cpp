@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -47,6 +46,11 @@ void setFieldColour(QLineEdit *field, int bgr)
 TAktionen::TAktionen(AppContext &context)
     : AppWindow(context, QStringLiteral("TAktionen"), QStringLiteral("Aktionen"), {740, 620})
 {
+    setCloseBoxHandler([this] {
+        // Not while an action is being changed.
+        if (BitBtn3->isEnabled())
+            BitBtn3Click();
+    });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *layout = new DesignLayout(this, {740, 620});
 
@@ -163,18 +167,6 @@ void TAktionen::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
     ctx.run([this] { FormActivate(); });
-}
-
-void TAktionen::closeEvent(QCloseEvent *event)
-{
-    // Only "Schliessen" closes the window, and not while an action is being changed.
-    if (isVisible()) {
-        event->ignore();
-        if (BitBtn3->isEnabled())
-            ctx.run([this] { BitBtn3Click(); });
-        return;
-    }
-    AppWindow::closeEvent(event);
 }
 
 void TAktionen::FormActivate()

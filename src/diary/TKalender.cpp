@@ -6,7 +6,6 @@
 #include "app/Make.h"
 #include "diary/CalendarGrid.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -37,6 +36,7 @@ QLabel *valueLabel(const char *name)
 TKalender::TKalender(AppContext &context)
     : AppWindow(context, QStringLiteral("TKalender"), QStringLiteral("Kalender"), {900, 660})
 {
+    setCloseBoxHandler([this] { BitBtn1Click(); });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *layout = new DesignLayout(this, {900, 660});
 
@@ -101,16 +101,6 @@ void TKalender::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
     ctx.run([this] { FormShow(); });
-}
-
-void TKalender::closeEvent(QCloseEvent *event)
-{
-    if (isVisible()) {
-        event->ignore();
-        ctx.run([this] { BitBtn1Click(); });
-        return;
-    }
-    AppWindow::closeEvent(event);
 }
 
 void TKalender::FormShow()

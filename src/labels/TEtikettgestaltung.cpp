@@ -6,7 +6,6 @@
 #include "labels/TRep_Etikettendruck.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -34,6 +33,7 @@ QString lineColumn(int line, const char *what) { return QStringLiteral("Zeile%1%
 TEtikettgestaltung::TEtikettgestaltung(AppContext &context)
     : AppWindow(context, QStringLiteral("TEtikettgestaltung"), QStringLiteral("Etikettgestaltung"), {760, 560})
 {
+    setCloseBoxHandler([this] { BitBtn2Click(); });
     auto *layout = new DesignLayout(this, {760, 560});
     QLabel *heading = make::label("Label1", QStringLiteral("Etiketten Gestaltung"));
     QFont headingFont(QStringLiteral("Verdana"));
@@ -181,16 +181,6 @@ void TEtikettgestaltung::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
     ctx.run([this] { FormActivate(); });
-}
-
-void TEtikettgestaltung::closeEvent(QCloseEvent *event)
-{
-    if (isVisible()) {
-        event->ignore();
-        ctx.run([this] { BitBtn2Click(); });
-        return;
-    }
-    AppWindow::closeEvent(event);
 }
 
 void TEtikettgestaltung::FormActivate()

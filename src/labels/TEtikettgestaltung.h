@@ -58,7 +58,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void setLineFont(int line, const QFont &font, const QColor &colour);

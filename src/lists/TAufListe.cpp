@@ -6,7 +6,6 @@
 #include "lists/ListGrids.h"
 #include "lists/TListe.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,6 +13,7 @@ namespace vindel {
 
 TAufListe::TAufListe(AppContext &context) : AppWindow(context, QStringLiteral("TAufListe"), QStringLiteral("Listen"), {600, 400})
 {
+    setCloseBoxHandler([this] { BitBtn1Click(); });
     auto *layout = new DesignLayout(this, {600, 400});
     PlantName = make::label("PlantName");
     PlantName->setAlignment(Qt::AlignCenter);
@@ -37,17 +37,6 @@ void TAufListe::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
     ctx.run([this] { FormShow(); });
-}
-
-// The system close box does what "Schliessen" does.
-void TAufListe::closeEvent(QCloseEvent *event)
-{
-    if (isVisible()) {
-        event->ignore();
-        ctx.run([this] { BitBtn1Click(); });
-        return;
-    }
-    AppWindow::closeEvent(event);
 }
 
 void TAufListe::FormShow()

@@ -29,7 +29,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 };
 
 } // namespace vindel

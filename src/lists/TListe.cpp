@@ -9,7 +9,6 @@
 #include "lists/ListGrids.h"
 
 #include <QComboBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,6 +25,7 @@ const QString kCancel = QStringLiteral("Abbrechen");
 
 TListe::TListe(AppContext &context) : AppWindow(context, QStringLiteral("TListe"), QStringLiteral("Meine Listen"), {900, 580})
 {
+    setCloseBoxHandler([this] { BitBtn6Click(); });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setMouseTracking(true);
     DataTables &t = ctx.tables;
@@ -102,17 +102,6 @@ void TListe::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
     ctx.run([this] { FormShow(); });
-}
-
-void TListe::closeEvent(QCloseEvent *event)
-{
-    // Closing it otherwise than by its buttons is "Schliessen".
-    if (isVisible()) {
-        event->ignore();
-        ctx.run([this] { BitBtn6Click(); });
-        return;
-    }
-    AppWindow::closeEvent(event);
 }
 
 void TListe::FormShow()

@@ -9,7 +9,6 @@
 #include "reports/TRep_druckansicht.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +18,7 @@ namespace vindel {
 TDruckauswahl::TDruckauswahl(AppContext &context)
     : AppWindow(context, QStringLiteral("TDruckauswahl"), QStringLiteral("Druckauswahl"), {440, 300})
 {
+    setCloseBoxHandler([this] { BitBtn2Click(); });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *layout = new DesignLayout(this, {440, 300});
     QLabel *heading = make::label("Label1", QStringLiteral("Auswahl für Datenblatt Darstellung"));
@@ -61,17 +61,6 @@ void TDruckauswahl::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
     FormCreate();
-}
-
-void TDruckauswahl::closeEvent(QCloseEvent *event)
-{
-    // Only its buttons close it; closing it otherwise is "Abbruch".
-    if (isVisible()) {
-        event->ignore();
-        ctx.run([this] { BitBtn2Click(); });
-        return;
-    }
-    AppWindow::closeEvent(event);
 }
 
 void TDruckauswahl::BitBtn2Click() { closeAndReturn(); }

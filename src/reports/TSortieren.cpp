@@ -9,7 +9,6 @@
 #include "reports/TRep_SonderListe.h"
 #include "reports/TRep_SonderlisteLang.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -22,6 +21,7 @@ const char *const kOrderColumns[] = {"Nr", "Namen", "Kategorie", "Familie", "Her
 TSortieren::TSortieren(AppContext &context)
     : AppWindow(context, QStringLiteral("TSortieren"), QStringLiteral("Sortieren"), {397, 433})
 {
+    setCloseBoxHandler([this] { BitBtn2Click(); });
     auto *layout = new DesignLayout(this, {397, 433});
     QLabel *title = make::label("Label1", QStringLiteral("Listenauswahl"));
     QFont bold = title->font();
@@ -57,17 +57,6 @@ void TSortieren::showEvent(QShowEvent *event)
 {
     AppWindow::showEvent(event);
     applyFormColor();
-}
-
-// Closing it by its title bar is "Abbruch": the window it was opened from is usable again.
-void TSortieren::closeEvent(QCloseEvent *event)
-{
-    if (isVisible()) {
-        event->ignore();
-        ctx.run([this] { BitBtn2Click(); });
-        return;
-    }
-    AppWindow::closeEvent(event);
 }
 
 bool TSortieren::openedFromLists() const

@@ -4,7 +4,6 @@
 #include "app/DesignLayout.h"
 #include "app/Make.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -46,6 +45,7 @@ QLabel *value(const char *name, const QString &text = {})
 
 TInfo::TInfo(AppContext &context) : AppWindow(context, QStringLiteral("TInfo"), QStringLiteral("Informationen"), {520, 520})
 {
+    setCloseBoxHandler([this] { BitBtn2Click(); });
     // No title-bar buttons: "Schliessen" is the way back.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *layout = new DesignLayout(this, {520, 520});
@@ -121,16 +121,6 @@ void TInfo::changeEvent(QEvent *event)
     AppWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         ctx.run([this] { FormActivate(); });
-}
-
-void TInfo::closeEvent(QCloseEvent *event)
-{
-    if (isVisible()) {
-        event->ignore();
-        ctx.run([this] { BitBtn2Click(); });
-        return;
-    }
-    AppWindow::closeEvent(event);
 }
 
 void TInfo::FormActivate()
