@@ -201,6 +201,7 @@ bool DataBackup::restore(const QString &chosen, Progress &progress)
     }
     const QString photos = folder + QStringLiteral("Fotos");
     const int photoCount = CountFiles(photos, QStringLiteral("*.*"));
+    ctx.state.PhotoFileCount = photoCount; // what the wait window names
     QDate day = backup::dayOf(folder);
     if (!day.isValid())
         day = QFileInfo(file).lastModified().date();
