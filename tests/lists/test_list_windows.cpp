@@ -3,9 +3,12 @@
 #include "reports/ReportTestSupport.h"
 #include "lists/TAufListe.h"
 #include "lists/TListe.h"
+#include "app/RadioGroup.h"
+#include "reports/TSortieren.h"
 #include "app/DataGrid.h"
 #include "support/TestMain.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
@@ -52,6 +55,7 @@ private slots:
     void removingAPlant();
     void onListsWindow();
     void onNoList();
+    void printTheSelectedList();
 };
 
 void TestListWindows::proposedNumber_data()
@@ -284,6 +288,33 @@ void TestListWindows::onNoList()
     listWindow(app)->close(); // the close box is "Schliessen"
     QVERIFY(!listWindow(app)->isVisible());
     QVERIFY(app.mainWindow()->isEnabled());
+}
+
+// "Liste drucken" prints the list selected in the window, through the list-print window.
+void TestListWindows::printTheSelectedList()
+{
+    AppFixture app;
+    addRoses(app);
+    app.exec("INSERT INTO Liste (Nr, Liste) VALUES ('1', 'Beet'), ('2', 'Kübel')");
+    app.exec("INSERT INTO Listeninhalt (ListenNr, Liste, PflanzenID, Pflanze) VALUES "
+             "('1', 'Beet', 10, 'Rosa canina'), ('2', 'Kübel', 11, 'Rosa gallica'), ('2', 'Kübel', 10, 'Rosa canina')");
+    QVERIFY(app.start());
+    triggerMenu(app, "zurLIste");
+    TListe *w = listWindow(app);
+    app.tables().Tab_Liste.last();
+    w->BitBtn4->click();
+    auto *choice = app.find<TSortieren>("TSortieren");
+    QVERIFY(choice->isVisible());
+    QVERIFY(!w->isEnabled());
+    choice->RadioGroup1->findChild<QAbstractButton *>("RadioGroup1_1")->click(); // the short form
+    choice->BitBtn1->click();
+    QVERIFY(w->isEnabled());
+    QCOMPARE(app.prompter().previews().size(), size_t(1));
+    QStringList printed;
+    for (const report::Placed *p : app.prompter().previews().back().find("QRLabel15"))
+        printed << p->text;
+    QCOMPARE(printed, QStringList{"Liste: Kübel"});
+    QCOMPARE(int(app.prompter().previews().back().find("EntryPlant").size()), 2);
 }
 
 VINDEL_TEST_MAIN(TestListWindows)
