@@ -205,16 +205,23 @@ void KontaktePage::endEditing()
     m_mode = Mode::View;
 }
 
+// "Speichern" in either mode: the fields into the row, then back to viewing.
+void KontaktePage::saveContact()
+{
+    Table &contacts = ctx.tables.Tab_Kontakte;
+    contacts.edit();
+    writeFields();
+    contacts.post();
+    endEditing();
+    showContact();
+}
+
 void KontaktePage::BitBtn25Click()
 {
     Table &contacts = ctx.tables.Tab_Kontakte;
     contacts.open();
     if (m_mode == Mode::New) {
-        contacts.edit();
-        writeFields();
-        contacts.post();
-        endEditing();
-        showContact();
+        saveContact();
         return;
     }
     if (m_mode != Mode::View)
@@ -238,11 +245,7 @@ void KontaktePage::BitBtn23Click()
     Table &contacts = ctx.tables.Tab_Kontakte;
     contacts.open();
     if (m_mode == Mode::Change) {
-        contacts.edit();
-        writeFields();
-        contacts.post();
-        endEditing();
-        showContact();
+        saveContact();
         return;
     }
     if (m_mode != Mode::View || contacts.isEmpty())

@@ -60,6 +60,7 @@ private:
     void showContact();
     void setEditable(bool editable);
     void writeFields();
+    void saveContact();
     void endEditing();
     std::vector<DetailField> m_fields;
     Mode m_mode = Mode::View;
